@@ -1,6 +1,5 @@
 #include "clock.h"
 
-QDateTime SystemClock::now() const
-{
+QDateTime SystemClock::now() const {
     return QDateTime::currentDateTime();
 }

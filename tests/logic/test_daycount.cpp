@@ -1,0 +1,154 @@
+#include "daycount.h"
+#include "integerconversion.h"
+#include "runtimeerror.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(ErrorNumber)
+
+class TestDayCount : public QObject {
+    Q_OBJECT
+
+private slots:
+    void countsCalendarDays_data();
+    void countsCalendarDays();
+    void rejectsUnusableDates_data();
+    void rejectsUnusableDates();
+    void agreesWithQtCalendarAcrossCenturies();
+    void convertsIntegers_data();
+    void convertsIntegers();
+    void rejectsNonIntegers_data();
+    void rejectsNonIntegers();
+    void formatsDayCounts();
+};
+
+void TestDayCount::countsCalendarDays_data() {
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<qint64>("expected");
+
+    QTest::newRow("today") << QDate(2005, 2, 1) << 2005 << 2 << 1 << qint64{0};
+    QTest::newRow("tomorrow") << QDate(2005, 2, 1) << 2005 << 2 << 2 << qint64{1};
+    QTest::newRow("three days ago") << QDate(2005, 2, 4) << 2005 << 2 << 1 << qint64{-3};
+    QTest::newRow("exam day") << QDate(2005, 2, 1) << 2005 << 6 << 1 << qint64{120};
+    QTest::newRow("over a plain year end") << QDate(2005, 12, 31) << 2006 << 1 << 1 << qint64{1};
+    QTest::newRow("over a leap year end") << QDate(2004, 12, 31) << 2005 << 1 << 1 << qint64{1};
+    QTest::newRow("leap day of 2008 counted")
+        << QDate(2005, 3, 1) << 2008 << 3 << 1 << qint64{1096};
+    QTest::newRow("leap day itself") << QDate(2007, 3, 1) << 2008 << 2 << 29 << qint64{365};
+    QTest::newRow("2000 is leap") << QDate(2000, 2, 28) << 2000 << 3 << 1 << qint64{2};
+    QTest::newRow("2100 is not") << QDate(2100, 2, 28) << 2100 << 3 << 1 << qint64{1};
+    QTest::newRow("30 February rolls over") << QDate(2005, 3, 1) << 2005 << 2 << 30 << qint64{1};
+    QTest::newRow("30 February of a leap year")
+        << QDate(2008, 2, 1) << 2008 << 2 << 30 << qint64{29};
+    QTest::newRow("31 April is 1 May") << QDate(2005, 5, 1) << 2005 << 4 << 31 << qint64{0};
+    QTest::newRow("largest year") << QDate(2005, 1, 1) << 32767 << 12 << 31
+                                  << QDate(2005, 1, 1).daysTo(QDate(32767, 12, 31));
+    QTest::newRow("smallest year")
+        << QDate(2005, 1, 1) << -32768 << 1 << 1 << QDate(2005, 1, 1).daysTo(QDate(-32769, 1, 1));
+    QTest::newRow("year zero is leap")
+        << QDate(2005, 1, 1) << 0 << 3 << 1 << QDate(2005, 1, 1).daysTo(QDate(-1, 3, 1));
+}
+
+void TestDayCount::countsCalendarDays() {
+    QFETCH(QDate, today);
+    QFETCH(int, year);
+    QFETCH(int, month);
+    QFETCH(int, day);
+    QFETCH(qint64, expected);
+    QCOMPARE(DayCount(today, qint16(year), qint16(month), qint16(day)), expected);
+}
+
+void TestDayCount::rejectsUnusableDates_data() {
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("day");
+
+    QTest::newRow("month 0") << 0 << 1;
+    QTest::newRow("month 13") << 13 << 1;
+    QTest::newRow("month 14") << 14 << 1;
+    QTest::newRow("negative month") << -1 << 1;
+    QTest::newRow("day 0") << 6 << 0;
+    QTest::newRow("day 32") << 6 << 32;
+    QTest::newRow("largest day") << 6 << 32767;
+}
+
+void TestDayCount::rejectsUnusableDates() {
+    QFETCH(int, month);
+    QFETCH(int, day);
+    try {
+        DayCount(QDate(2005, 2, 1), 2005, qint16(month), qint16(day));
+        QFAIL("an unusable date was counted");
+    } catch (const RuntimeError& error) {
+        QCOMPARE(error.number(), ErrorNumber::UnusableDate);
+    }
+}
+
+void TestDayCount::agreesWithQtCalendarAcrossCenturies() {
+    const QDate today(2026, 12, 7);
+    for (QDate date(1583, 1, 1); date.year() < 2500; date = date.addDays(17)) {
+        const qint64 counted =
+            DayCount(today, qint16(date.year()), qint16(date.month()), qint16(date.day()));
+        QCOMPARE(counted, today.daysTo(date));
+    }
+}
+
+void TestDayCount::convertsIntegers_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("year") << "2005" << 2005;
+    QTest::newRow("leading zero") << "06" << 6;
+    QTest::newRow("negative") << "-3" << -3;
+    QTest::newRow("plus sign") << "+7" << 7;
+    QTest::newRow("blanks around") << " \t12 " << 12;
+    QTest::newRow("largest") << "32767" << 32767;
+    QTest::newRow("smallest") << "-32768" << -32768;
+    QTest::newRow("many leading zeros") << "0000000000000000000001" << 1;
+}
+
+void TestDayCount::convertsIntegers() {
+    QFETCH(QString, text);
+    QFETCH(int, expected);
+    QCOMPARE(int(ToInteger16(text)), expected);
+}
+
+void TestDayCount::rejectsNonIntegers_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<ErrorNumber>("error");
+
+    QTest::newRow("placeholder") << "Year" << ErrorNumber::TypeMismatch;
+    QTest::newRow("empty") << "" << ErrorNumber::TypeMismatch;
+    QTest::newRow("blank") << "  " << ErrorNumber::TypeMismatch;
+    QTest::newRow("sign only") << "-" << ErrorNumber::TypeMismatch;
+    QTest::newRow("blank inside") << "20 05" << ErrorNumber::TypeMismatch;
+    QTest::newRow("fraction") << "1.5" << ErrorNumber::TypeMismatch;
+    QTest::newRow("trailing letters") << "12abc" << ErrorNumber::TypeMismatch;
+    QTest::newRow("full-width digits") << "２００５" << ErrorNumber::TypeMismatch;
+    QTest::newRow("long with a letter") << "99999999999x" << ErrorNumber::TypeMismatch;
+    QTest::newRow("one past largest") << "32768" << ErrorNumber::Overflow;
+    QTest::newRow("one past smallest") << "-32769" << ErrorNumber::Overflow;
+    QTest::newRow("too many digits") << "123456789012345678901234567890" << ErrorNumber::Overflow;
+}
+
+void TestDayCount::rejectsNonIntegers() {
+    QFETCH(QString, text);
+    QFETCH(ErrorNumber, error);
+    try {
+        ToInteger16(text);
+        QFAIL("the text was converted");
+    } catch (const RuntimeError& raised) {
+        QCOMPARE(raised.number(), error);
+    }
+}
+
+void TestDayCount::formatsDayCounts() {
+    QCOMPARE(DayCountText(120), QStringLiteral("120"));
+    QCOMPARE(DayCountText(-3), QStringLiteral("-3"));
+    QCOMPARE(DayCountText(0), QStringLiteral("0"));
+    QCOMPARE(DayCountText(11'000'000), QStringLiteral("11000000"));
+}
+
+QTEST_GUILESS_MAIN(TestDayCount)
+#include "test_daycount.moc"

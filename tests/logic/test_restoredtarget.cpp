@@ -1,0 +1,109 @@
+#include "countdowntarget.h"
+#include "restoredtarget.h"
+#include "settingsstore.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using ListTexts = std::optional<RestoredTarget::ListTexts>;
+
+class TestRestoredTarget : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void restoresStoredTarget_data();
+    void restoresStoredTarget();
+    void skipsRestoreWhenAnyDateTextIsEmpty_data();
+    void skipsRestoreWhenAnyDateTextIsEmpty();
+
+private:
+    void store(const QString& key, const QString& value) {
+        SettingsStore(path()).SaveSetting(CountdownTarget::application, CountdownTarget::section,
+                                          key, value);
+    }
+    QString path() const { return dir_->filePath(QStringLiteral("settings.ini")); }
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+void TestRestoredTarget::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+}
+
+void TestRestoredTarget::restoresStoredTarget_data() {
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QStringList>("lists");
+    QTest::addColumn<bool>("eventRead");
+    QTest::addColumn<qint64>("dayCount");
+    QTest::addColumn<bool>("unusable");
+
+    const QStringList none;
+    QTest::newRow("exam") << QStringList{"2005", "6", "1"} << QStringList{"2005", "6", "1"} << true
+                          << qint64{120} << false;
+    QTest::newRow("leading zero shown converted")
+        << QStringList{"2005", "06", "01"} << QStringList{"2005", "6", "1"} << true << qint64{120}
+        << false;
+    QTest::newRow("past target") << QStringList{"2005", "1", "29"} << QStringList{"2005", "1", "29"}
+                                 << true << qint64{-3} << false;
+    QTest::newRow("30 February accepted")
+        << QStringList{"2005", "2", "30"} << QStringList{"2005", "2", "30"} << true << qint64{29}
+        << false;
+    QTest::newRow("placeholders") << QStringList{"Year", "month", "Day"} << none << false
+                                  << qint64{0} << true;
+    QTest::newRow("year too long")
+        << QStringList{"200500", "6", "1"} << none << false << qint64{0} << true;
+    QTest::newRow("only the day is text")
+        << QStringList{"2005", "6", "Day"} << none << false << qint64{0} << true;
+    QTest::newRow("impossible month keeps what was restored")
+        << QStringList{"2005", "13", "1"} << QStringList{"2005", "13", "1"} << true << qint64{0}
+        << true;
+}
+
+void TestRestoredTarget::restoresStoredTarget() {
+    QFETCH(QStringList, stored);
+    QFETCH(QStringList, lists);
+    QFETCH(bool, eventRead);
+    QFETCH(qint64, dayCount);
+    QFETCH(bool, unusable);
+    store(CountdownTarget::yearKey, stored[0]);
+    store(CountdownTarget::monthKey, stored[1]);
+    store(CountdownTarget::dayKey, stored[2]);
+    store(CountdownTarget::eventKey, QStringLiteral("高考"));
+
+    const RestoredTarget restored = RestoreTarget(SettingsStore(path()), QDate(2005, 2, 1));
+
+    QCOMPARE(restored.listTexts.has_value(), !lists.isEmpty());
+    if (restored.listTexts) {
+        QCOMPARE(restored.listTexts->year, lists[0]);
+        QCOMPARE(restored.listTexts->month, lists[1]);
+        QCOMPARE(restored.listTexts->day, lists[2]);
+    }
+    QCOMPARE(restored.eventText, eventRead ? std::optional(QStringLiteral("高考")) : std::nullopt);
+    QCOMPARE(restored.dayCount, dayCount);
+    QCOMPARE(restored.dateUnusable, unusable);
+}
+
+void TestRestoredTarget::skipsRestoreWhenAnyDateTextIsEmpty_data() {
+    QTest::addColumn<QStringList>("keys");
+
+    QTest::newRow("first run") << QStringList{};
+    QTest::newRow("day missing") << QStringList{"year", "month"};
+    QTest::newRow("year missing") << QStringList{"month", "day"};
+}
+
+void TestRestoredTarget::skipsRestoreWhenAnyDateTextIsEmpty() {
+    QFETCH(QStringList, keys);
+    for (const QString& key : keys)
+        store(key, QStringLiteral("3"));
+    store(CountdownTarget::eventKey, QStringLiteral("高考"));
+
+    const RestoredTarget restored = RestoreTarget(SettingsStore(path()), QDate(2005, 2, 1));
+
+    QVERIFY(!restored.listTexts);
+    QVERIFY(!restored.eventText);
+    QCOMPARE(restored.dayCount, qint64{0});
+    QVERIFY(!restored.dateUnusable);
+}
+
+QTEST_GUILESS_MAIN(TestRestoredTarget)
+#include "test_restoredtarget.moc"
