@@ -1,0 +1,74 @@
+#include "autostart.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+namespace {
+
+const QString EntryFileName = QStringLiteral("dovrenta.desktop");
+
+// Inside a quoted Exec argument these four characters must carry a backslash, and a literal
+// percent sign is written twice so that it is not taken for a field code.
+QString QuotedExecArgument(const QString& argument) {
+    QString quoted = QStringLiteral("\"");
+    for (const QChar character : argument) {
+        if (character == u'"' || character == u'`' || character == u'$' || character == u'\\')
+            quoted += u'\\';
+        if (character == u'%')
+            quoted += u'%';
+        quoted += character;
+    }
+    return quoted + u'"';
+}
+
+// The escaping of every string value of an entry, applied after the quoting: a line break in the
+// value can then never end the line.
+QString EscapedStringValue(const QString& value) {
+    QString escaped;
+    for (const QChar character : value) {
+        switch (character.unicode()) {
+        case u'\\':
+            escaped += QStringLiteral("\\\\");
+            break;
+        case u'\n':
+            escaped += QStringLiteral("\\n");
+            break;
+        case u'\t':
+            escaped += QStringLiteral("\\t");
+            break;
+        case u'\r':
+            escaped += QStringLiteral("\\r");
+            break;
+        default:
+            escaped += character;
+        }
+    }
+    return escaped;
+}
+
+} // namespace
+
+QString AutostartFolder() {
+    QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!QDir::isAbsolutePath(configHome))
+        configHome = QDir::homePath() + QStringLiteral("/.config");
+    return configHome + QStringLiteral("/autostart");
+}
+
+QString DesktopEntryFor(const QString& programPath) {
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=Dovrenta\n"
+                          "Exec=") +
+           EscapedStringValue(QuotedExecArgument(programPath)) + u'\n';
+}
+
+bool SetAutostartEntry(const QString& folder, const QString& programPath) {
+    if (!QDir().mkpath(folder))
+        return false;
+    QSaveFile file(QDir(folder).filePath(EntryFileName));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(DesktopEntryFor(programPath).toUtf8());
+    return file.commit();
+}

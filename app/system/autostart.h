@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The desktop's per-user start-up list: every desktop entry in this folder is started at login.
+// $XDG_CONFIG_HOME/autostart, or ~/.config/autostart when the variable is unset, empty or not an
+// absolute path (the desktop ignores relative values).
+QString AutostartFolder();
+
+// The desktop entry that starts the program at programPath with no arguments.
+QString DesktopEntryFor(const QString& programPath);
+
+// Writes the program's entry into folder, creating the folder when needed, and replaces an
+// earlier entry in one step so that a failed write leaves the old one intact. True exactly when
+// the new entry is in place.
+bool SetAutostartEntry(const QString& folder, const QString& programPath);
