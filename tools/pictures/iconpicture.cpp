@@ -1,0 +1,54 @@
+#include "iconpicture.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+const QRectF Sheet(3.5, 5.5, 25, 24);
+
+void DrawSheet(QPainter& painter) {
+    painter.setPen(QPen(QColor(40, 48, 72), 1));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(Sheet, 3, 3);
+
+    QPainterPath header;
+    header.addRoundedRect(Sheet, 3, 3);
+    painter.save();
+    painter.setClipRect(QRectF(Sheet.left(), Sheet.top(), Sheet.width(), 8));
+    painter.fillPath(header, QColor(208, 32, 32));
+    painter.restore();
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(Sheet, 3, 3);
+}
+
+void DrawRings(QPainter& painter) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(40, 48, 72));
+    for (const qreal x : {9.0, 21.0})
+        painter.drawRoundedRect(QRectF(x, 2, 2.5, 6), 1.2, 1.2);
+}
+
+void DrawDayNumber(QPainter& painter) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(15);
+    painter.setFont(font);
+    painter.setPen(QColor(20, 52, 140));
+    painter.drawText(QRectF(Sheet.left(), Sheet.top() + 8, Sheet.width(), Sheet.height() - 8),
+                     Qt::AlignCenter, QStringLiteral("30"));
+}
+
+} // namespace
+
+QImage DrawIcon() {
+    QImage icon(32, 32, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    DrawSheet(painter);
+    DrawRings(painter);
+    DrawDayNumber(painter);
+    painter.end();
+    return icon.convertToFormat(QImage::Format_ARGB32);
+}
