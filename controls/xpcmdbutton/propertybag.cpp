@@ -1,0 +1,35 @@
+#include "propertybag.h"
+
+TypeMismatchError::TypeMismatchError()
+    : std::runtime_error("type mismatch") {}
+
+PropertyBag::PropertyBag(std::initializer_list<std::pair<QString, QVariant>> entries) {
+    for (const auto& [name, value] : entries)
+        WriteProperty(name, value, QVariant());
+}
+
+qsizetype PropertyBag::indexOf(const QString& name) const {
+    for (qsizetype i = 0; i < entries_.size(); ++i) {
+        if (entries_[i].first.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+QVariant PropertyBag::ReadProperty(const QString& name, const QVariant& defaultValue) const {
+    const qsizetype index = indexOf(name);
+    return index < 0 ? defaultValue : entries_[index].second;
+}
+
+void PropertyBag::WriteProperty(const QString& name, const QVariant& value,
+                                const QVariant& defaultValue) {
+    const qsizetype index = indexOf(name);
+    if (index >= 0)
+        entries_.removeAt(index);
+    if (value != defaultValue)
+        entries_.append({name, value});
+}
+
+bool PropertyBag::contains(const QString& name) const {
+    return indexOf(name) >= 0;
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "facecells.h"
+#include "propertybag.h"
+#include "stdfont.h"
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QLabel;
+
+// The program's push button. Its face is copied from a five-cell strip in nine pieces, so the
+// curved corners keep their shape at any size; a transparent label carries the caption; a
+// 10 ms poll notices the pointer leaving, since no event reports that reliably while tracking.
+class xpcmdbutton : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr QLatin1StringView ProgId{"Project1.xpcmdbutton"};
+    enum DispatchId {
+        ClickId = -600,
+        KeyDownId = -602,
+        KeyPressId = -603,
+        KeyUpId = -604,
+        MouseOutId = 1,
+        MouseDownId = -605,
+        MouseMoveId = -606,
+        MouseUpId = -607,
+        CaptionId = -518,
+    };
+    // Where the pointer is on the screen; tests put their own position here.
+    using PointerPosition = std::function<QPoint()>;
+
+    explicit xpcmdbutton(QWidget* parent = nullptr);
+
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+    int State() const;
+    void SetState(int state);
+    QString Caption() const;
+    void SetCaption(const QString& caption);
+    std::shared_ptr<StdFont> Font() const;
+    void SetFont(std::shared_ptr<StdFont> font);
+
+    void InitProperties();
+    void ReadProperties(const PropertyBag& bag);
+    void WriteProperties(PropertyBag& bag) const;
+
+    void setPointerPosition(PointerPosition position);
+    const QImage& surface() const { return surface_; }
+    QLabel* caption() const { return lbl; }
+    bool tracking() const { return Timer1.isActive(); }
+
+signals:
+    void PropertyChanged(const QString& name);
+    void Click();
+    void KeyDown(short& KeyCode, short& Shift);
+    void KeyPress(short& KeyAscii);
+    void KeyUp(short& KeyCode, short& Shift);
+    void MouseOut();
+    void MouseDown(short& Button, short& Shift, float& X, float& Y);
+    void MouseMove(short& Button, short& Shift, float& X, float& Y);
+    void MouseUp(short& Button, short& Shift, float& X, float& Y);
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    void RefreshFace();
+    void DrawFace(short cell);
+    void resizeHandling();
+    void HoverPoll();
+    void press(short button, short shift, float x, float y);
+    void move(short button, short shift, float x, float y);
+    void release(QMouseEvent* event, QObject* source, QPointF position);
+    bool handleLabelMouse(QMouseEvent* event);
+    const QImage& composedFace(short cell);
+
+    QLabel* lbl;
+    QTimer Timer1;
+    FaceCells pc;
+    int StateValue = 0;
+    std::shared_ptr<StdFont> CurrentFont;
+    short RestFace = 0;
+
+    QImage surface_;
+    std::array<QImage, FaceCells::Count> faces_;
+    QPointF lblPosition_;
+    QObject* pressedOn_ = nullptr;
+    int accessKeyId_ = 0;
+    PointerPosition pointerPosition_;
+};
+
+// Creates a control by its programmatic identifier, or returns nullptr for an unknown one.
+QWidget* CreateControl(QLatin1StringView progId, const QString& objectName, QWidget* parent);
