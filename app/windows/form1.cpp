@@ -1,0 +1,117 @@
+#include "form1.h"
+
+#include "clock.h"
+#include "countdowntarget.h"
+#include "daycount.h"
+#include "fonts.h"
+#include "formbuilder.h"
+#include "formframe.h"
+#include "messagebox.h"
+#include "navigator.h"
+#include "restoredtarget.h"
+#include "services.h"
+#include "settingsstore.h"
+#include "textbox.h"
+#include "xpcmdbutton.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+
+namespace {
+
+using Kind = ControlSpec::Kind;
+using Background = ControlSpec::Background;
+
+const ControlSpec::Font buttonFont{SansSerifFamily, 8.25};
+
+// clang-format off
+const ControlSpec layoutTable[] = {
+    {.name = "Label1", .kind = Kind::Label, .twips = {120, 360, 1275, 1515}, .tabIndex = 4,
+     .text = "请在这里选择要提醒的日期，本软件会自动计算出倒计时天数",
+     .background = Background::Opaque, .wordWrap = true},
+    {.name = "Combo1", .kind = Kind::ComboBox, .twips = {1560, 360, 1935, 315}, .tabIndex = 0},
+    {.name = "Label2", .kind = Kind::Label, .twips = {3780, 360, 615, 315}, .tabIndex = 5,
+     .text = "年", .background = Background::Opaque},
+    {.name = "Combo2", .kind = Kind::ComboBox, .twips = {1560, 840, 1935, 315}, .tabIndex = 1},
+    {.name = "Label3", .kind = Kind::Label, .twips = {3780, 840, 615, 315}, .tabIndex = 6,
+     .text = "月", .background = Background::Opaque},
+    {.name = "Combo3", .kind = Kind::ComboBox, .twips = {1560, 1320, 1935, 315}, .tabIndex = 2},
+    {.name = "Label4", .kind = Kind::Label, .twips = {3780, 1380, 615, 315}, .tabIndex = 7,
+     .text = "日", .background = Background::Opaque},
+    {.name = "Text1", .kind = Kind::TextBox, .twips = {1560, 1800, 1935, 885}, .tabIndex = 3,
+     .text = "事项"},
+    {.name = "xpcmdbutton1", .kind = Kind::Button, .twips = {1320, 2880, 1635, 375}, .tabIndex = 8,
+     .text = "设定", .font = buttonFont},
+};
+// clang-format on
+
+void fillList(QComboBox* list, int first, int last, const QString& placeholder) {
+    for (int value = first; value <= last; ++value)
+        list->addItem(QString::number(value));
+    list->setEditText(placeholder);
+}
+
+} // namespace
+
+Form1::Form1(Services& services, Navigator& navigator)
+    : services_(services)
+    , navigator_(navigator) {
+    SetUpFormFrame(this, QStringLiteral("设定倒计时日期"), {4680, 3390});
+    PlaceClientArea(this, {2865, 3210});
+    BuildControls(this, layoutTable);
+    Combo1 = findChild<QComboBox*>(QStringLiteral("Combo1"));
+    Combo2 = findChild<QComboBox*>(QStringLiteral("Combo2"));
+    Combo3 = findChild<QComboBox*>(QStringLiteral("Combo3"));
+    Text1 = findChild<TextBox*>(QStringLiteral("Text1"));
+    connect(findChild<xpcmdbutton*>(QStringLiteral("xpcmdbutton1")), &xpcmdbutton::Click, this,
+            &Form1::xpcmdbutton1_Click);
+}
+
+// The start-up sequence: fill the lists, restore the stored target, open the countdown window
+// with the day count and the event text, and step out of sight.
+void Form1::Form_Load() {
+    fillDateLists();
+    const RestoredTarget restored = RestoreTarget(services_.store, services_.clock.now().date());
+    if (restored.listTexts) {
+        Combo1->setEditText(restored.listTexts->year);
+        Combo2->setEditText(restored.listTexts->month);
+        Combo3->setEditText(restored.listTexts->day);
+    }
+    if (restored.eventText)
+        Text1->SetText(*restored.eventText);
+    if (restored.dateUnusable)
+        services_.messages.show(
+            {QStringLiteral("日期设置错误，请重新设置"), QStringLiteral("出错了^_^")});
+    navigator_.showCountdown(DayCountText(restored.dayCount),
+                             restored.eventText.value_or(QString()));
+    setVisible(false);
+}
+
+void Form1::fillDateLists() {
+    fillList(Combo1, 2004, 2999, QStringLiteral("Year"));
+    fillList(Combo2, 1, 12, QStringLiteral("month"));
+    fillList(Combo3, 1, 31, QStringLiteral("Day"));
+}
+
+// Saves the displayed texts as they stand; the next start judges them. The four values are
+// written together, so a failed save leaves the stored target as it was.
+void Form1::xpcmdbutton1_Click() {
+    try {
+        services_.store.SaveSettings(CountdownTarget::application, CountdownTarget::section,
+                                     {{CountdownTarget::yearKey, Combo1->currentText()},
+                                      {CountdownTarget::monthKey, Combo2->currentText()},
+                                      {CountdownTarget::dayKey, Combo3->currentText()},
+                                      {CountdownTarget::eventKey, Text1->Text()}});
+    } catch (const SettingsWriteError& error) {
+        services_.messages.show(
+            {QStringLiteral("保存设置失败：") + QString::fromStdString(error.what()),
+             QStringLiteral("出错了^_^"), Message::Icon::Critical});
+        return;
+    }
+    services_.messages.show({QStringLiteral("日期设置完毕,请重起本软件"), QStringLiteral("提示")});
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    navigator_.unloaded(this);
+}

@@ -1,0 +1,126 @@
+#include "formbuilder.h"
+
+#include "linklabel.h"
+#include "stdfont.h"
+#include "textbox.h"
+#include "xpcmdbutton.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPixmap>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+using Kind = ControlSpec::Kind;
+
+QFont fontOf(const ControlSpec::Font& spec) {
+    QFont font(spec.family);
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+QLabel* makeLabel(const ControlSpec& spec, QWidget* form) {
+    QLabel* label = spec.kind == Kind::LinkLabel ? new LinkLabel(form) : new QLabel(form);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(spec.wordWrap);
+    label->setText(spec.text);
+    if (!spec.picture.isEmpty()) {
+        label->setPixmap(QPixmap(spec.picture));
+        label->setScaledContents(spec.stretch);
+    }
+    return label;
+}
+
+QWidget* makeComboBox(QWidget* form) {
+    auto* combo = new QComboBox(form);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    return combo;
+}
+
+QWidget* makeTextBox(const ControlSpec& spec, QWidget* form) {
+    auto* box = new TextBox(form);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(spec.scrollBar == ControlSpec::ScrollBar::Vertical
+                                        ? Qt::ScrollBarAlwaysOn
+                                        : Qt::ScrollBarAlwaysOff);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->SetText(spec.text);
+    return box;
+}
+
+// A button gets its caption and font the way a loaded window gives them: through the design
+// data that the control reads as its properties. Without a caption entry it shows its name.
+QWidget* makeButton(const ControlSpec& spec, QWidget* form) {
+    auto* button = qobject_cast<xpcmdbutton*>(CreateControl(xpcmdbutton::ProgId, spec.name, form));
+    PropertyBag designData;
+    const QVariant none;
+    if (!spec.text.isEmpty())
+        designData.WriteProperty(QStringLiteral("caption"), spec.text, none);
+    if (spec.font) {
+        auto font = StdFont::fromQFont(fontOf(*spec.font));
+        designData.WriteProperty(QStringLiteral("font"), QVariant::fromValue(font), none);
+    }
+    button->ReadProperties(designData);
+    return button;
+}
+
+QWidget* makeControl(const ControlSpec& spec, QWidget* form) {
+    switch (spec.kind) {
+    case Kind::Label:
+    case Kind::LinkLabel:
+    case Kind::Picture:
+        return makeLabel(spec, form);
+    case Kind::ComboBox:
+        return makeComboBox(form);
+    case Kind::TextBox:
+        return makeTextBox(spec, form);
+    case Kind::Button:
+        return makeButton(spec, form);
+    }
+    return nullptr;
+}
+
+void applyLook(QWidget* control, const ControlSpec& spec) {
+    if (spec.font && spec.kind != Kind::Button)
+        control->setFont(fontOf(*spec.font));
+    QPalette palette = control->palette();
+    if (spec.foreground.isValid()) {
+        palette.setColor(QPalette::WindowText, spec.foreground);
+        palette.setColor(QPalette::Text, spec.foreground);
+    }
+    palette.setColor(QPalette::Window, palette.color(spec.backgroundRole));
+    control->setPalette(palette);
+    if (spec.background != ControlSpec::Background::Default)
+        control->setAutoFillBackground(spec.background == ControlSpec::Background::Opaque);
+}
+
+void setTabOrder(const std::map<int, QWidget*>& byTabIndex) {
+    QWidget* previous = nullptr;
+    for (const auto& [index, control] : byTabIndex) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+} // namespace
+
+void BuildControls(QWidget* form, std::span<const ControlSpec> table) {
+    std::map<int, QWidget*> focusable;
+    // Created back to front: a later sibling is drawn above an earlier one.
+    for (auto spec = table.rbegin(); spec != table.rend(); ++spec) {
+        QWidget* control = makeControl(*spec, form);
+        control->setObjectName(spec->name);
+        control->setGeometry(spec->twips.toPixels());
+        applyLook(control, *spec);
+        if (spec->tabIndex && control->focusPolicy() != Qt::NoFocus)
+            focusable.emplace(*spec->tabIndex, control);
+    }
+    setTabOrder(focusable);
+}

@@ -1,0 +1,24 @@
+#include "formframe.h"
+
+#include <QIcon>
+#include <QScreen>
+#include <QWidget>
+
+void SetUpFormFrame(QWidget* form, const QString& caption, TwipsSize clientArea) {
+    // A tool window keeps out of the taskbar; the hints leave a title and a close button only.
+    form->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    form->setWindowTitle(caption);
+    form->setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
+    form->setFixedSize(clientArea.toPixels());
+}
+
+void PlaceClientArea(QWidget* form, TwipsPoint topLeft) {
+    form->setGeometry(QRect(topLeft.toPixels(), form->size()));
+}
+
+void CentreOnScreen(QWidget* form) {
+    QRect area(QPoint(), form->size());
+    area.moveCenter(form->screen()->geometry().center());
+    form->setGeometry(area);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// What one window asks of the others. The windows know each other only through this, so each
+// can be loaded on first use, unloaded when closed and loaded anew.
+class Navigator {
+public:
+    virtual ~Navigator() = default;
+
+    // Loads the countdown window unless it is loaded, shows it and writes the day count and
+    // the event text into it.
+    virtual void showCountdown(const QString& dayCount, const QString& eventText) = 0;
+    // Makes the date-entry window visible, loading it anew when the user has closed it.
+    virtual void showDateEntry() = 0;
+    // Shows the one help window, loading it first when it is not loaded.
+    virtual void showHelp() = 0;
+    // Ends the program at once: every window disappears and nothing can refuse it.
+    virtual void endProgram() = 0;
+    // A window that the user closed tells its owner, which unloads it.
+    virtual void unloaded(QObject* window) = 0;
+};

@@ -1,0 +1,10 @@
+#include "qtmessageboxes.h"
+
+#include <QMessageBox>
+
+void QtMessageBoxes::show(const Message& message) {
+    const QMessageBox::Icon icon =
+        message.icon == Message::Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon;
+    QMessageBox box(icon, message.title, message.text, QMessageBox::Ok);
+    box.exec();
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "messagebox.h"
+
+// Shows the program's message boxes as real, application-modal Qt boxes.
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    void show(const Message& message) override;
+};

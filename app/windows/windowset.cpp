@@ -1,0 +1,74 @@
+#include "windowset.h"
+
+#include "form1.h"
+#include "form2.h"
+#include "form3.h"
+#include "formframe.h"
+
+namespace {
+
+void bringToFront(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+// The window is still inside its own close handling, so it is deleted once that returns.
+template <typename Form> void unload(std::unique_ptr<Form>& form, QObject* window) {
+    if (form.get() == window)
+        form.release()->deleteLater();
+}
+
+} // namespace
+
+WindowSet::WindowSet(Services services)
+    : services_(std::move(services)) {}
+
+WindowSet::~WindowSet() = default;
+
+void WindowSet::start() {
+    loadForm1();
+}
+
+void WindowSet::loadForm1() {
+    form1_ = std::make_unique<Form1>(services_, *this);
+    form1_->Form_Load();
+}
+
+void WindowSet::showCountdown(const QString& dayCount, const QString& eventText) {
+    if (!form2_) {
+        form2_ = std::make_unique<Form2>(services_, *this);
+        form2_->Form_Load();
+        CentreOnScreen(form2_.get());
+    }
+    form2_->show();
+    form2_->SetDayCount(dayCount);
+    form2_->SetEventText(eventText);
+}
+
+void WindowSet::showDateEntry() {
+    if (!form1_)
+        loadForm1();
+    bringToFront(form1_.get());
+}
+
+void WindowSet::showHelp() {
+    if (!form3_)
+        form3_ = std::make_unique<Form3>(services_, *this);
+    bringToFront(form3_.get());
+}
+
+void WindowSet::endProgram() {
+    for (QWidget* window :
+         {static_cast<QWidget*>(form1_.get()), static_cast<QWidget*>(form2_.get()),
+          static_cast<QWidget*>(form3_.get())}) {
+        if (window)
+            window->hide();
+    }
+    services_.exitProgram();
+}
+
+void WindowSet::unloaded(QObject* window) {
+    unload(form1_, window);
+    unload(form3_, window);
+}

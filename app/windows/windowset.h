@@ -1,0 +1,39 @@
+#pragma once
+
+#include "navigator.h"
+#include "services.h"
+
+#include <memory>
+
+class Form1;
+class Form2;
+class Form3;
+
+// Owns the program's three windows: loads each on first use, unloads the one the user closes
+// and loads it anew when it is asked for again.
+class WindowSet final : public Navigator {
+public:
+    explicit WindowSet(Services services);
+    ~WindowSet() override;
+
+    // Loads the start-up window, whose load step opens the countdown window.
+    void start();
+
+    Form1* form1() const { return form1_.get(); }
+    Form2* form2() const { return form2_.get(); }
+    Form3* form3() const { return form3_.get(); }
+
+    void showCountdown(const QString& dayCount, const QString& eventText) override;
+    void showDateEntry() override;
+    void showHelp() override;
+    void endProgram() override;
+    void unloaded(QObject* window) override;
+
+private:
+    void loadForm1();
+
+    Services services_;
+    std::unique_ptr<Form1> form1_;
+    std::unique_ptr<Form2> form2_;
+    std::unique_ptr<Form3> form3_;
+};
