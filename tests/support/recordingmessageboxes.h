@@ -1,0 +1,21 @@
+#pragma once
+
+#include "messagebox.h"
+
+#include <QList>
+
+// Keeps every message box the program asked for instead of showing it.
+class RecordingMessageBoxes final : public MessageBoxes {
+public:
+    void show(const Message& message) override { shown.append(message); }
+
+    QList<Message> shown;
+};
+
+inline char* toString(const Message& message) {
+    return qstrdup(QStringLiteral("Message(\"%1\", \"%2\", icon %3)")
+                       .arg(message.text, message.title)
+                       .arg(int(message.icon))
+                       .toUtf8()
+                       .constData());
+}

@@ -1,0 +1,164 @@
+#include "form2.h"
+#include "form3.h"
+#include "windowsfixture.h"
+#include "xpcmdbutton.h"
+
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+QString label(QWidget* window, const char* name) {
+    return window->findChild<QLabel*>(QLatin1StringView(name))->text();
+}
+
+void click(QWidget* window, const char* button) {
+    QTest::mouseClick(window->findChild<xpcmdbutton*>(QLatin1StringView(button)), Qt::LeftButton);
+}
+
+} // namespace
+
+class TestCountdownWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ticksEverySecond();
+    void countsSecondsDown_data();
+    void countsSecondsDown();
+    void keepsCountingDownOverMidnight();
+    void writesAutostartEntry();
+    void reportsFailedAutostart();
+    void opensLinkTargets_data();
+    void opensLinkTargets();
+    void reportsLinkNoHandlerTakes();
+};
+
+void TestCountdownWindow::ticksEverySecond() {
+    WindowsFixture fixture;
+    fixture.storeTarget("2005", "6", "1");
+    auto windows = fixture.start();
+    const auto* timer = windows->form2()->findChild<QTimer*>(QStringLiteral("Timer1"));
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 1000);
+    QCOMPARE(label(windows->form2(), "Label6"), QString());
+    QTRY_COMPARE_WITH_TIMEOUT(label(windows->form2(), "Label6"), QStringLiteral("10339200"), 5000);
+}
+
+void TestCountdownWindow::countsSecondsDown_data() {
+    QTest::addColumn<QDate>("target");
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QString>("seconds");
+
+    QTest::newRow("120 days at 08:30:15") << QDate(2005, 6, 1) << QTime(8, 30, 15) << "10337385";
+    QTest::newRow("target today at 10:00") << QDate(2005, 2, 1) << QTime(10, 0) << "-36000";
+    QTest::newRow("three days ago at 14:00") << QDate(2005, 1, 29) << QTime(14, 0) << "-309600";
+}
+
+void TestCountdownWindow::countsSecondsDown() {
+    QFETCH(QDate, target);
+    QFETCH(QTime, time);
+    QFETCH(QString, seconds);
+    WindowsFixture fixture;
+    fixture.clock.set(QDateTime(QDate(2005, 2, 1), time));
+    fixture.storeTarget(QString::number(target.year()), QString::number(target.month()),
+                        QString::number(target.day()));
+    auto windows = fixture.start();
+
+    windows->form2()->Timer1_Timer();
+
+    QCOMPARE(label(windows->form2(), "Label6"), seconds);
+}
+
+void TestCountdownWindow::keepsCountingDownOverMidnight() {
+    WindowsFixture fixture;
+    fixture.clock.set(QDateTime(QDate(2005, 5, 31), QTime(23, 59, 59)));
+    fixture.storeTarget("2005", "6", "1");
+    auto windows = fixture.start();
+    Form2* form = windows->form2();
+
+    form->Timer1_Timer();
+    QCOMPARE(label(form, "Label3"), QStringLiteral("1"));
+    QCOMPARE(label(form, "Label6"), QStringLiteral("1"));
+
+    fixture.clock.set(QDateTime(QDate(2005, 6, 1), QTime(0, 0)));
+    form->Timer1_Timer();
+    QCOMPARE(label(form, "Label3"), QStringLiteral("0"));
+    QCOMPARE(label(form, "Label6"), QStringLiteral("0"));
+
+    fixture.clock.set(QDateTime(QDate(2005, 6, 1), QTime(0, 0, 1)));
+    form->Timer1_Timer();
+    QCOMPARE(label(form, "Label3"), QStringLiteral("0"));
+    QCOMPARE(label(form, "Label6"), QStringLiteral("-1"));
+}
+
+void TestCountdownWindow::writesAutostartEntry() {
+    WindowsFixture fixture;
+    auto windows = fixture.start();
+    click(windows->form2(), "xpcmdbutton2");
+    click(windows->form2(), "xpcmdbutton2");
+
+    const Message success{QStringLiteral("Sucess!"), QStringLiteral("结果")};
+    QCOMPARE(fixture.messages.shown, (QList{success, success}));
+    QFile entry(fixture.services.autostartFolder + QStringLiteral("/dovrenta.desktop"));
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    QVERIFY(entry.readAll().contains("Exec=\"/opt/dovrenta/bin/dovrenta\"\n"));
+}
+
+void TestCountdownWindow::reportsFailedAutostart() {
+    WindowsFixture fixture;
+    QFile blocker(fixture.services.autostartFolder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    auto windows = fixture.start();
+
+    click(windows->form2(), "xpcmdbutton2");
+
+    const Message fail{QStringLiteral("Fail"), QStringLiteral("结果")};
+    QCOMPARE(fixture.messages.shown, QList{fail});
+}
+
+void TestCountdownWindow::opensLinkTargets_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("target");
+
+    QTest::newRow("web") << "Label6" << Form3::WebAddress;
+    QTest::newRow("first mail") << "Label7" << QStringLiteral("mailto:") + Form3::FirstMailAddress;
+    QTest::newRow("second mail") << "Label8"
+                                 << QStringLiteral("mailto:") + Form3::SecondMailAddress;
+}
+
+void TestCountdownWindow::opensLinkTargets() {
+    QFETCH(QString, label);
+    QFETCH(QString, target);
+    WindowsFixture fixture;
+    auto windows = fixture.start();
+    click(windows->form2(), "xpcmdbutton3");
+    auto* link = windows->form3()->findChild<QLabel*>(label);
+
+    QTest::mouseClick(link, Qt::LeftButton);
+    QTest::mouseClick(link, Qt::LeftButton);
+
+    QTRY_COMPARE(fixture.openedTargets(), (QStringList{target, target}));
+    QVERIFY(fixture.messages.shown.isEmpty());
+}
+
+void TestCountdownWindow::reportsLinkNoHandlerTakes() {
+    WindowsFixture fixture;
+    ShellOpener failing(fixture.messages, QStringLiteral("/bin/false"));
+    Services services = fixture.services;
+    WindowSet windows{Services{services.store, services.clock, services.messages, failing,
+                               services.autostartFolder, services.programPath,
+                               services.exitProgram}};
+    windows.start();
+    windows.showHelp();
+
+    QTest::mouseClick(windows.form3()->findChild<QLabel*>(QStringLiteral("Label8")),
+                      Qt::LeftButton);
+
+    const Message wrong{QStringLiteral("启动外部程序出错。"), QStringLiteral("Wrong"),
+                        Message::Icon::Critical};
+    QTRY_COMPARE(fixture.messages.shown, QList{wrong});
+}
+
+QTEST_MAIN(TestCountdownWindow)
+#include "test_countdownwindow.moc"

@@ -1,0 +1,192 @@
+#include "form1.h"
+#include "form2.h"
+#include "form3.h"
+#include "windowsfixture.h"
+#include "xpcmdbutton.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+
+#include "textbox.h"
+
+namespace {
+
+QString text(QWidget* window, const char* name) {
+    if (auto* combo = window->findChild<QComboBox*>(QLatin1StringView(name)))
+        return combo->currentText();
+    if (auto* box = window->findChild<TextBox*>(QLatin1StringView(name)))
+        return box->Text();
+    return window->findChild<QLabel*>(QLatin1StringView(name))->text();
+}
+
+void click(QWidget* window, const char* button) {
+    QTest::mouseClick(window->findChild<xpcmdbutton*>(QLatin1StringView(button)), Qt::LeftButton);
+}
+
+const Message dateError{QStringLiteral("日期设置错误，请重新设置"), QStringLiteral("出错了^_^")};
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstRunShowsPlaceholders();
+    void fillsTheDateLists();
+    void restoresStoredTarget_data();
+    void restoresStoredTarget();
+    void reloadsClosedDateEntryWindow();
+    void dateButtonOnVisibleWindowChangesNothing();
+    void opensOneHelpWindow();
+    void closingCountdownEndsProgram();
+};
+
+void TestStartup::firstRunShowsPlaceholders() {
+    WindowsFixture fixture;
+    auto windows = fixture.start();
+
+    QVERIFY(fixture.messages.shown.isEmpty());
+    QVERIFY(windows->form2()->isVisible());
+    QVERIFY(!windows->form1()->isVisible());
+    QCOMPARE(text(windows->form2(), "Label3"), QStringLiteral("0"));
+    QCOMPARE(text(windows->form2(), "Text2"), QString());
+    QCOMPARE(text(windows->form2(), "Label6"), QString());
+    QCOMPARE(text(windows->form1(), "Combo1"), QStringLiteral("Year"));
+    QCOMPARE(text(windows->form1(), "Combo2"), QStringLiteral("month"));
+    QCOMPARE(text(windows->form1(), "Combo3"), QStringLiteral("Day"));
+    QCOMPARE(text(windows->form1(), "Text1"), QStringLiteral("事项"));
+}
+
+void TestStartup::fillsTheDateLists() {
+    WindowsFixture fixture;
+    auto windows = fixture.start();
+    const auto* years = windows->form1()->findChild<QComboBox*>(QStringLiteral("Combo1"));
+    const auto* months = windows->form1()->findChild<QComboBox*>(QStringLiteral("Combo2"));
+    const auto* days = windows->form1()->findChild<QComboBox*>(QStringLiteral("Combo3"));
+    QCOMPARE(years->count(), 996);
+    QCOMPARE(years->itemText(0), QStringLiteral("2004"));
+    QCOMPARE(years->itemText(995), QStringLiteral("2999"));
+    QCOMPARE(months->count(), 12);
+    QCOMPARE(months->itemText(11), QStringLiteral("12"));
+    QCOMPARE(days->count(), 31);
+    QCOMPARE(days->itemText(30), QStringLiteral("31"));
+    QVERIFY(years->isEditable() && months->isEditable() && days->isEditable());
+}
+
+void TestStartup::restoresStoredTarget_data() {
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QStringList>("lists");
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<QString>("dayCount");
+    QTest::addColumn<bool>("dateError");
+
+    QTest::newRow("exam") << QStringList{"2005", "6", "1"} << QStringList{"2005", "6", "1"}
+                          << "高考"
+                          << "120" << false;
+    QTest::newRow("leading zero") << QStringList{"2005", "06", "1"} << QStringList{"2005", "6", "1"}
+                                  << "高考"
+                                  << "120" << false;
+    QTest::newRow("past target") << QStringList{"2005", "1", "29"} << QStringList{"2005", "1", "29"}
+                                 << "高考"
+                                 << "-3" << false;
+    QTest::newRow("30 February") << QStringList{"2005", "2", "30"} << QStringList{"2005", "2", "30"}
+                                 << "高考"
+                                 << "29" << false;
+    QTest::newRow("saved without choosing")
+        << QStringList{"Year", "month", "Day"} << QStringList{"Year", "month", "Day"} << "事项"
+        << "0" << true;
+    QTest::newRow("year too long")
+        << QStringList{"200500", "6", "1"} << QStringList{"Year", "month", "Day"} << "事项"
+        << "0" << true;
+    QTest::newRow("month 13") << QStringList{"2005", "13", "1"} << QStringList{"2005", "13", "1"}
+                              << "高考"
+                              << "0" << true;
+}
+
+void TestStartup::restoresStoredTarget() {
+    QFETCH(QStringList, stored);
+    QFETCH(QStringList, lists);
+    QFETCH(QString, event);
+    QFETCH(QString, dayCount);
+    QFETCH(bool, dateError);
+    WindowsFixture fixture;
+    fixture.storeTarget(stored[0], stored[1], stored[2], QStringLiteral("高考"));
+
+    auto windows = fixture.start();
+
+    QCOMPARE(fixture.messages.shown, dateError ? QList{::dateError} : QList<Message>{});
+    QCOMPARE(text(windows->form1(), "Combo1"), lists[0]);
+    QCOMPARE(text(windows->form1(), "Combo2"), lists[1]);
+    QCOMPARE(text(windows->form1(), "Combo3"), lists[2]);
+    QCOMPARE(text(windows->form1(), "Text1"), event);
+    QCOMPARE(text(windows->form2(), "Label3"), dayCount);
+    QCOMPARE(text(windows->form2(), "Text2"), event == "事项" ? QString() : event);
+}
+
+void TestStartup::reloadsClosedDateEntryWindow() {
+    WindowsFixture fixture;
+    fixture.storeTarget("2005", "6", "1", "高考");
+    auto windows = fixture.start();
+    Form2* countdown = windows->form2();
+    windows->form1()->findChild<QComboBox*>(QStringLiteral("Combo1"))->setEditText("2010");
+    windows->form1()->close();
+    QVERIFY(!windows->form1());
+
+    fixture.storeTarget("2005", "2", "11", "面试");
+    click(countdown, "xpcmdbutton1");
+
+    QVERIFY(windows->form1());
+    QVERIFY(windows->form1()->isVisible());
+    QCOMPARE(text(windows->form1(), "Combo1"), QStringLiteral("2005"));
+    QCOMPARE(text(windows->form1(), "Combo3"), QStringLiteral("11"));
+    QCOMPARE(windows->form2(), countdown);
+    QCOMPARE(text(countdown, "Label3"), QStringLiteral("10"));
+    QCOMPARE(text(countdown, "Text2"), QStringLiteral("面试"));
+}
+
+void TestStartup::dateButtonOnVisibleWindowChangesNothing() {
+    WindowsFixture fixture;
+    auto windows = fixture.start();
+    click(windows->form2(), "xpcmdbutton1");
+    Form1* dateEntry = windows->form1();
+    dateEntry->findChild<QComboBox*>(QStringLiteral("Combo1"))->setEditText("2010");
+    click(windows->form2(), "xpcmdbutton1");
+    QCOMPARE(windows->form1(), dateEntry);
+    QCOMPARE(text(dateEntry, "Combo1"), QStringLiteral("2010"));
+}
+
+void TestStartup::opensOneHelpWindow() {
+    WindowsFixture fixture;
+    auto windows = fixture.start();
+    QVERIFY(!windows->form3());
+    click(windows->form2(), "xpcmdbutton3");
+    Form3* help = windows->form3();
+    QVERIFY(help && help->isVisible());
+    help->findChild<TextBox*>(QStringLiteral("Text1"))->SetText("typed");
+    click(windows->form2(), "xpcmdbutton3");
+    QCOMPARE(windows->form3(), help);
+
+    help->close();
+    QVERIFY(!windows->form3());
+    click(windows->form2(), "xpcmdbutton3");
+    QVERIFY(windows->form3());
+    QVERIFY(text(windows->form3(), "Text1").startsWith(QStringLiteral("软件简介：\r\n")));
+}
+
+void TestStartup::closingCountdownEndsProgram() {
+    WindowsFixture fixture;
+    auto windows = fixture.start();
+    click(windows->form2(), "xpcmdbutton1");
+    click(windows->form2(), "xpcmdbutton3");
+
+    QVERIFY(windows->form2()->close());
+
+    QCOMPARE(fixture.exits, 1);
+    QVERIFY(!windows->form1()->isVisible());
+    QVERIFY(!windows->form2()->isVisible());
+    QVERIFY(!windows->form3()->isVisible());
+}
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
