@@ -1,0 +1,277 @@
+#include "xpcmdbutton.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QImage cell(int n) {
+    return QImage(QStringLiteral(FACESTRIP_FILE))
+        .convertToFormat(QImage::Format_RGB32)
+        .copy(n * 18, 0, 18, 21);
+}
+
+// The button's surface shows cell n stretched in nine pieces: compare the corner pixels and a
+// sample of the stretched edges and centre against the cell.
+bool showsCell(const xpcmdbutton& button, int n) {
+    const QImage face = button.surface();
+    const QImage source = cell(n);
+    const int w = face.width();
+    const int h = face.height();
+    for (int d = 0; d < 3; ++d) {
+        if (face.pixel(d, d) != source.pixel(d, d) ||
+            face.pixel(w - 3 + d, h - 3 + d) != source.pixel(15 + d, 18 + d))
+            return false;
+    }
+    return face.pixel(w / 2, 0) == source.pixel(9, 0) && face.pixel(3, 3) == source.pixel(3, 3) &&
+           face.pixel(w - 4, h - 4) == source.pixel(14, 17);
+}
+
+void sendMove(QWidget* target, QPointF at, Qt::MouseButtons held = Qt::NoButton) {
+    QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, held,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &move);
+}
+
+struct Fixture {
+    Fixture() {
+        window.resize(300, 100);
+        button = qobject_cast<xpcmdbutton*>(
+            CreateControl(xpcmdbutton::ProgId, QStringLiteral("xpcmdbutton1"), &window));
+        button->ReadProperties(PropertyBag{{QStringLiteral("caption"), QStringLiteral("设定")}});
+        button->setGeometry(10, 10, 169, 29);
+        button->setPointerPosition([this] { return button->mapToGlobal(pointer); });
+        window.show();
+    }
+    QWidget window;
+    xpcmdbutton* button;
+    QPoint pointer{5, 5};
+};
+
+} // namespace
+
+class TestXpcmdbutton : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsCellPixelForPixelAtItsOwnSize();
+    void stretchesNinePieces();
+    void followsEnabledAndState();
+    void persistsProperties();
+    void readsDefaultsAndRejectsWrongTypes();
+    void sharesTheFontObject();
+    void centresCaption();
+    void hoversAndReportsMouseOut();
+    void clicksOnPressAndRelease();
+    void dragOutAndRelease();
+    void moveOverCaptionReportsLabelPosition();
+    void handlerCanChangeButton();
+    void keysDoNotClick();
+    void accessiblePressQueuesClick();
+};
+
+void TestXpcmdbutton::showsCellPixelForPixelAtItsOwnSize() {
+    Fixture f;
+    f.button->resize(18, 21);
+    QCOMPARE(f.button->surface(), cell(0));
+}
+
+void TestXpcmdbutton::stretchesNinePieces() {
+    Fixture f;
+    const QImage face = f.button->surface();
+    const QImage source = cell(0);
+    QCOMPARE(face.size(), QSize(169, 29));
+    QCOMPARE(face.pixel(166, 0), source.pixel(15, 0));
+    QCOMPARE(face.pixel(168, 28), source.pixel(17, 20));
+    QCOMPARE(face.pixel(165, 0), source.pixel(14, 0));
+    QCOMPARE(face.pixel(3, 25), source.pixel(3, 17));
+    QCOMPARE(face.pixel(2, 26), source.pixel(2, 18));
+    QVERIFY(showsCell(*f.button, 0));
+}
+
+void TestXpcmdbutton::followsEnabledAndState() {
+    Fixture f;
+    QSignalSpy changed(f.button, &xpcmdbutton::PropertyChanged);
+    f.button->SetState(1);
+    QVERIFY(showsCell(*f.button, 4));
+    f.button->SetEnabled(false);
+    QVERIFY(showsCell(*f.button, 2));
+    QCOMPARE(f.button->caption()->palette().color(QPalette::WindowText), QColor(161, 161, 146));
+    f.button->SetEnabled(true);
+    QVERIFY(showsCell(*f.button, 4));
+    QCOMPARE(f.button->caption()->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    f.button->SetState(7);
+    QVERIFY(showsCell(*f.button, 4));
+    f.button->SetState(0);
+    QVERIFY(showsCell(*f.button, 0));
+    QCOMPARE(changed.count(), 5);
+    QCOMPARE(changed.first().first().toString(), QStringLiteral("State"));
+}
+
+void TestXpcmdbutton::persistsProperties() {
+    Fixture f;
+    f.button->SetState(1);
+    f.button->SetEnabled(false);
+    PropertyBag bag;
+    f.button->WriteProperties(bag);
+    QVERIFY(bag.contains(QStringLiteral("STATE")));
+    QCOMPARE(bag.ReadProperty(QStringLiteral("enabled"), QVariant()).toInt(), 0);
+
+    xpcmdbutton copy(&f.window);
+    copy.setObjectName(QStringLiteral("xpcmdbutton1"));
+    copy.ReadProperties(bag);
+    QCOMPARE(copy.State(), 1);
+    QVERIFY(!copy.Enabled());
+    QCOMPARE(copy.Caption(), QStringLiteral("设定"));
+
+    Fixture plain;
+    plain.button->SetCaption(QStringLiteral("xpcmdbutton1"));
+    PropertyBag defaults;
+    plain.button->WriteProperties(defaults);
+    QVERIFY(!defaults.contains(QStringLiteral("State")));
+    QVERIFY(!defaults.contains(QStringLiteral("Enabled")));
+    QVERIFY(!defaults.contains(QStringLiteral("Caption")));
+}
+
+void TestXpcmdbutton::readsDefaultsAndRejectsWrongTypes() {
+    QWidget window;
+    auto* button = qobject_cast<xpcmdbutton*>(
+        CreateControl(xpcmdbutton::ProgId, QStringLiteral("xpcmdbutton3"), &window));
+    button->ReadProperties(PropertyBag{});
+    QCOMPARE(button->Caption(), QStringLiteral("xpcmdbutton3"));
+    QVERIFY(button->Enabled());
+    QVERIFY(!CreateControl(QLatin1StringView("Project1.other"), QString(), &window));
+    QVERIFY_THROWS_EXCEPTION(TypeMismatchError,
+                             button->ReadProperties(PropertyBag{{QStringLiteral("Font"), 12}}));
+}
+
+void TestXpcmdbutton::sharesTheFontObject() {
+    Fixture f;
+    auto font = std::make_shared<StdFont>(StdFont{QStringLiteral("WenQuanYi Micro Hei"), 18, 700});
+    f.button->SetFont(font);
+    QCOMPARE(f.button->Font().get(), font.get());
+    QCOMPARE(f.button->caption()->font().pointSizeF(), 18.0);
+    QVERIFY(f.button->caption()->font().bold());
+}
+
+void TestXpcmdbutton::centresCaption() {
+    Fixture f;
+    const QLabel* label = f.button->caption();
+    const int before = label->x();
+    QCOMPARE(label->x(), (169 - label->width()) / 2);
+    QCOMPARE(label->y(), (29 - label->height()) / 2);
+    f.button->SetCaption(QStringLiteral("设定设定设定设定"));
+    QVERIFY(label->x() < before);
+    f.button->SetCaption(QString(60, u'宽'));
+    QVERIFY(label->x() < 0);
+}
+
+void TestXpcmdbutton::hoversAndReportsMouseOut() {
+    Fixture f;
+    QSignalSpy moves(f.button, &xpcmdbutton::MouseMove);
+    QSignalSpy outs(f.button, &xpcmdbutton::MouseOut);
+    QTest::mouseMove(f.button, QPoint(5, 5));
+    QTRY_VERIFY(moves.count() >= 1);
+    QVERIFY(showsCell(*f.button, 3));
+    QVERIFY(f.button->tracking());
+    sendMove(f.button, QPointF(169, 28), Qt::LeftButton | Qt::RightButton);
+    QVERIFY(showsCell(*f.button, 3));
+    QCOMPARE(moves.count(), 2);
+
+    f.pointer = QPoint(169, 29);
+    QTest::qWait(30);
+    QCOMPARE(outs.count(), 0);
+
+    f.pointer = QPoint(170, 5);
+    QTRY_COMPARE(outs.count(), 1);
+    QVERIFY(showsCell(*f.button, 0));
+    QVERIFY(!f.button->tracking());
+}
+
+void TestXpcmdbutton::clicksOnPressAndRelease() {
+    Fixture f;
+    QStringList order;
+    connect(f.button, &xpcmdbutton::MouseDown,
+            [&](short&, short&, float&, float&) { order << "down"; });
+    connect(f.button, &xpcmdbutton::MouseUp,
+            [&](short&, short&, float&, float&) { order << "up"; });
+    connect(f.button, &xpcmdbutton::Click, [&] { order << "click"; });
+    QTest::mousePress(f.button, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(showsCell(*f.button, 1));
+    QTest::mouseRelease(f.button, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(showsCell(*f.button, 0));
+    QCOMPARE(order, (QStringList{"down", "up", "click"}));
+
+    QTest::mouseClick(f.button->caption(), Qt::LeftButton);
+    QCOMPARE(order.size(), 6);
+    QTest::mouseClick(f.button, Qt::RightButton, {}, QPoint(5, 5));
+    QCOMPARE(order.count("click"), 2);
+}
+
+void TestXpcmdbutton::dragOutAndRelease() {
+    Fixture f;
+    QSignalSpy moves(f.button, &xpcmdbutton::MouseMove);
+    QSignalSpy clicks(f.button, &xpcmdbutton::Click);
+    QTest::mousePress(f.button, Qt::LeftButton, {}, QPoint(5, 5));
+    sendMove(f.button, QPointF(200, 5), Qt::LeftButton);
+    QCOMPARE(moves.count(), 0);
+    QVERIFY(showsCell(*f.button, 1));
+    QVERIFY(f.button->tracking());
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(200, 5),
+                        f.button->mapToGlobal(QPointF(200, 5)), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(f.button, &release);
+    QCOMPARE(clicks.count(), 0);
+    QVERIFY(showsCell(*f.button, 0));
+}
+
+void TestXpcmdbutton::moveOverCaptionReportsLabelPosition() {
+    Fixture f;
+    float x = -1;
+    float y = -1;
+    connect(f.button, &xpcmdbutton::MouseMove, [&](short&, short&, float& mx, float& my) {
+        x = mx;
+        y = my;
+    });
+    sendMove(f.button->caption(), QPointF(2, 2));
+    QCOMPARE(double(x), (169 - f.button->caption()->width()) / 2.0);
+    QCOMPARE(double(y), (29 - f.button->caption()->height()) / 2.0);
+}
+
+void TestXpcmdbutton::handlerCanChangeButton() {
+    Fixture f;
+    connect(f.button, &xpcmdbutton::MouseMove,
+            [](short& button, short&, float&, float&) { button = 1; });
+    sendMove(f.button, QPointF(6, 6));
+    QVERIFY(showsCell(*f.button, 1));
+}
+
+void TestXpcmdbutton::keysDoNotClick() {
+    Fixture f;
+    QSignalSpy clicks(f.button, &xpcmdbutton::Click);
+    QSignalSpy downs(f.button, &xpcmdbutton::KeyDown);
+    QSignalSpy presses(f.button, &xpcmdbutton::KeyPress);
+    QTest::keyClick(f.button, Qt::Key_Return);
+    QTest::keyClick(f.button, Qt::Key_Space);
+    QCOMPARE(clicks.count(), 0);
+    QCOMPARE(downs.count(), 2);
+    QCOMPARE(presses.count(), 2);
+}
+
+void TestXpcmdbutton::accessiblePressQueuesClick() {
+    Fixture f;
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(f.button);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->role(), QAccessible::Button);
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("设定"));
+    QSignalSpy clicks(f.button, &xpcmdbutton::Click);
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicks.count(), 0);
+    QTRY_COMPARE(clicks.count(), 1);
+}
+
+QTEST_MAIN(TestXpcmdbutton)
+#include "test_xpcmdbutton.moc"
