@@ -2,13 +2,15 @@
 
 #include <QTest>
 
-// Measures one face drawing at the countdown window's widest button size and one mouse move
-// over it. Run by hand: bench_xpcmdbutton -platform offscreen
+// Measures one face drawing at the countdown window's widest button size, once from the cache of
+// composed faces and once composed anew from its nine pieces, and one mouse move over it. Run by
+// hand: bench_xpcmdbutton -platform offscreen
 class BenchXpcmdbutton : public QObject {
     Q_OBJECT
 
 private slots:
     void drawFace();
+    void drawFaceComposed();
     void mouseMoveInside();
 };
 
@@ -19,6 +21,17 @@ void BenchXpcmdbutton::drawFace() {
     QBENCHMARK {
         button.SetState(state ? 1 : 0);
         state = !state;
+    }
+}
+
+// A new size empties the cache, so every resize of the shown button composes the face anew.
+void BenchXpcmdbutton::drawFaceComposed() {
+    xpcmdbutton button;
+    button.show();
+    bool wide = false;
+    QBENCHMARK {
+        button.resize(wide ? 170 : 169, 29);
+        wide = !wide;
     }
 }
 
