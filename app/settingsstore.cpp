@@ -47,9 +47,22 @@ void SettingsStore::SaveSettings(const QString& application, const QString& sect
     if (!QDir().mkpath(QFileInfo(filePath_).absolutePath()))
         throw SettingsWriteError(writeFailure(filePath_).toStdString());
     QSettings settings(filePath_, QSettings::IniFormat);
-    for (const auto& [key, value] : entries)
-        settings.setValue(entryPath(application, section, key), value);
+    QList<std::pair<QString, QVariant>> earlier;
+    for (const auto& [key, value] : entries) {
+        const QString path = entryPath(application, section, key);
+        earlier.append({path, settings.value(path)});
+        settings.setValue(path, value);
+    }
     settings.sync();
-    if (settings.status() != QSettings::NoError)
-        throw SettingsWriteError(writeFailure(filePath_).toStdString());
+    if (settings.status() == QSettings::NoError)
+        return;
+    // QSettings keeps values it could not write for every later reader in this process and
+    // writes them at its next chance; putting the earlier ones back keeps a failed save unsaved.
+    for (const auto& [path, value] : earlier) {
+        if (value.isValid())
+            settings.setValue(path, value);
+        else
+            settings.remove(path);
+    }
+    throw SettingsWriteError(writeFailure(filePath_).toStdString());
 }

@@ -5,6 +5,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 class TestSettingsStore : public QObject {
     Q_OBJECT
 
@@ -17,6 +20,7 @@ private slots:
     void savesSeveralEntriesTogether();
     void reportsUnwritableFolder();
     void keepsEarlierValuesWhenAWriteFails();
+    void forgetsAFailedSaveWhenTheDiskIsFull();
     void defaultsToTheUserConfigFolder();
     void survivesConcurrentWriters();
 
@@ -112,6 +116,35 @@ void TestSettingsStore::keepsEarlierValuesWhenAWriteFails() {
     QVERIFY(QFile::rename(folder + QStringLiteral(".kept"), folder));
     QCOMPARE(store.GetSetting(" myapp", "jishi", "year"), QStringLiteral("2005"));
     QCOMPARE(store.GetSetting(" myapp", "jishi", "month"), QStringLiteral("6"));
+}
+
+// A file-size limit fails every write of this process, root's included, as a full disk would,
+// while the settings file stays readable.
+void TestSettingsStore::forgetsAFailedSaveWhenTheDiskIsFull() {
+    SettingsStore store(filePath());
+    store.SaveSettings(" myapp", "jishi", {{"month", "6"}});
+    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit unlimited{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    rlimit full = unlimited;
+    full.rlim_cur = 1;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
+
+    bool threw = false;
+    try {
+        store.SaveSettings(" myapp", "jishi", {{"year", "2010"}, {"month", "1"}});
+    } catch (const SettingsWriteError&) {
+        threw = true;
+    }
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    std::signal(SIGXFSZ, previousSignal);
+    QVERIFY(threw);
+    QCOMPARE(store.GetSetting(" myapp", "jishi", "year"), QString());
+    QCOMPARE(store.GetSetting(" myapp", "jishi", "month"), QStringLiteral("6"));
+    QFile file(filePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray onDisk = file.readAll();
+    QVERIFY2(!onDisk.contains("2010") && onDisk.contains("month=6"), onDisk.constData());
 }
 
 void TestSettingsStore::defaultsToTheUserConfigFolder() {
