@@ -1,3 +1,4 @@
+#include "recordingmessageboxes.h"
 #include "shellopener.h"
 
 #include <QFile>
@@ -6,11 +7,6 @@
 #include <QTest>
 
 namespace {
-
-struct RecordingBoxes : MessageBoxes {
-    void show(const Message& message) override { shown << message; }
-    QList<Message> shown;
-};
 
 const Message LaunchError{QStringLiteral("启动外部程序出错。"), QStringLiteral("Wrong"),
                           Message::Icon::Critical, Message::Buttons::Ok};
@@ -67,7 +63,7 @@ void TestShellOpener::reportsOnlyAFailedHandler() {
     QFETCH(int, errorBoxes);
     if (!script.isEmpty())
         handler = writeScript(script);
-    RecordingBoxes boxes;
+    RecordingMessageBoxes boxes;
     ShellOpener opener(boxes, handler);
     QSignalSpy finished(&opener, &ShellOpener::finished);
 
@@ -79,7 +75,7 @@ void TestShellOpener::reportsOnlyAFailedHandler() {
 }
 
 void TestShellOpener::reportsEachFailedCall() {
-    RecordingBoxes boxes;
+    RecordingMessageBoxes boxes;
     ShellOpener opener(boxes, QStringLiteral("/bin/false"));
     QSignalSpy finished(&opener, &ShellOpener::finished);
 
@@ -107,7 +103,7 @@ void TestShellOpener::passesTheTargetAsOneArgument() {
     QFETCH(QString, target);
     const QString record = dir_->filePath(QStringLiteral("arguments"));
     const QString handler = writeScript("printf '%s\\0' \"$@\" > '" + record.toUtf8() + "'");
-    RecordingBoxes boxes;
+    RecordingMessageBoxes boxes;
     ShellOpener opener(boxes, handler);
     QSignalSpy finished(&opener, &ShellOpener::finished);
 
