@@ -6,18 +6,6 @@
 #include <QLabel>
 #include <QTest>
 
-namespace {
-
-QString label(QWidget* window, const char* name) {
-    return window->findChild<QLabel*>(QLatin1StringView(name))->text();
-}
-
-void click(QWidget* window, const char* button) {
-    QTest::mouseClick(window->findChild<xpcmdbutton*>(QLatin1StringView(button)), Qt::LeftButton);
-}
-
-} // namespace
-
 class TestCountdownWindow : public QObject {
     Q_OBJECT
 
@@ -40,8 +28,8 @@ void TestCountdownWindow::ticksEverySecond() {
     const auto* timer = windows->form2()->findChild<QTimer*>(QStringLiteral("Timer1"));
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 1000);
-    QCOMPARE(label(windows->form2(), "Label6"), QString());
-    QTRY_COMPARE_WITH_TIMEOUT(label(windows->form2(), "Label6"), QStringLiteral("10339200"), 5000);
+    QCOMPARE(textOf(windows->form2(), "Label6"), QString());
+    QTRY_COMPARE_WITH_TIMEOUT(textOf(windows->form2(), "Label6"), QStringLiteral("10339200"), 5000);
 }
 
 void TestCountdownWindow::countsSecondsDown_data() {
@@ -66,7 +54,7 @@ void TestCountdownWindow::countsSecondsDown() {
 
     windows->form2()->Timer1_Timer();
 
-    QCOMPARE(label(windows->form2(), "Label6"), seconds);
+    QCOMPARE(textOf(windows->form2(), "Label6"), seconds);
 }
 
 void TestCountdownWindow::keepsCountingDownOverMidnight() {
@@ -77,18 +65,18 @@ void TestCountdownWindow::keepsCountingDownOverMidnight() {
     Form2* form = windows->form2();
 
     form->Timer1_Timer();
-    QCOMPARE(label(form, "Label3"), QStringLiteral("1"));
-    QCOMPARE(label(form, "Label6"), QStringLiteral("1"));
+    QCOMPARE(textOf(form, "Label3"), QStringLiteral("1"));
+    QCOMPARE(textOf(form, "Label6"), QStringLiteral("1"));
 
     fixture.clock.set(QDateTime(QDate(2005, 6, 1), QTime(0, 0)));
     form->Timer1_Timer();
-    QCOMPARE(label(form, "Label3"), QStringLiteral("0"));
-    QCOMPARE(label(form, "Label6"), QStringLiteral("0"));
+    QCOMPARE(textOf(form, "Label3"), QStringLiteral("0"));
+    QCOMPARE(textOf(form, "Label6"), QStringLiteral("0"));
 
     fixture.clock.set(QDateTime(QDate(2005, 6, 1), QTime(0, 0, 1)));
     form->Timer1_Timer();
-    QCOMPARE(label(form, "Label3"), QStringLiteral("0"));
-    QCOMPARE(label(form, "Label6"), QStringLiteral("-1"));
+    QCOMPARE(textOf(form, "Label3"), QStringLiteral("0"));
+    QCOMPARE(textOf(form, "Label6"), QStringLiteral("-1"));
 }
 
 void TestCountdownWindow::writesAutostartEntry() {

@@ -21,8 +21,7 @@ TextBox* eventBox(QWidget* window) {
 }
 
 void save(QWidget* window) {
-    QTest::mouseClick(window->findChild<xpcmdbutton*>(QStringLiteral("xpcmdbutton1")),
-                      Qt::LeftButton);
+    click(window, "xpcmdbutton1");
 }
 
 } // namespace

@@ -8,21 +8,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "textbox.h"
-
 namespace {
-
-QString text(QWidget* window, const char* name) {
-    if (auto* combo = window->findChild<QComboBox*>(QLatin1StringView(name)))
-        return combo->currentText();
-    if (auto* box = window->findChild<TextBox*>(QLatin1StringView(name)))
-        return box->Text();
-    return window->findChild<QLabel*>(QLatin1StringView(name))->text();
-}
-
-void click(QWidget* window, const char* button) {
-    QTest::mouseClick(window->findChild<xpcmdbutton*>(QLatin1StringView(button)), Qt::LeftButton);
-}
 
 const Message dateError{QStringLiteral("日期设置错误，请重新设置"), QStringLiteral("出错了^_^")};
 
@@ -49,13 +35,13 @@ void TestStartup::firstRunShowsPlaceholders() {
     QVERIFY(fixture.messages.shown.isEmpty());
     QVERIFY(windows->form2()->isVisible());
     QVERIFY(!windows->form1()->isVisible());
-    QCOMPARE(text(windows->form2(), "Label3"), QStringLiteral("0"));
-    QCOMPARE(text(windows->form2(), "Text2"), QString());
-    QCOMPARE(text(windows->form2(), "Label6"), QString());
-    QCOMPARE(text(windows->form1(), "Combo1"), QStringLiteral("Year"));
-    QCOMPARE(text(windows->form1(), "Combo2"), QStringLiteral("month"));
-    QCOMPARE(text(windows->form1(), "Combo3"), QStringLiteral("Day"));
-    QCOMPARE(text(windows->form1(), "Text1"), QStringLiteral("事项"));
+    QCOMPARE(textOf(windows->form2(), "Label3"), QStringLiteral("0"));
+    QCOMPARE(textOf(windows->form2(), "Text2"), QString());
+    QCOMPARE(textOf(windows->form2(), "Label6"), QString());
+    QCOMPARE(textOf(windows->form1(), "Combo1"), QStringLiteral("Year"));
+    QCOMPARE(textOf(windows->form1(), "Combo2"), QStringLiteral("month"));
+    QCOMPARE(textOf(windows->form1(), "Combo3"), QStringLiteral("Day"));
+    QCOMPARE(textOf(windows->form1(), "Text1"), QStringLiteral("事项"));
 }
 
 void TestStartup::fillsTheDateLists() {
@@ -116,12 +102,12 @@ void TestStartup::restoresStoredTarget() {
     auto windows = fixture.start();
 
     QCOMPARE(fixture.messages.shown, dateError ? QList{::dateError} : QList<Message>{});
-    QCOMPARE(text(windows->form1(), "Combo1"), lists[0]);
-    QCOMPARE(text(windows->form1(), "Combo2"), lists[1]);
-    QCOMPARE(text(windows->form1(), "Combo3"), lists[2]);
-    QCOMPARE(text(windows->form1(), "Text1"), event);
-    QCOMPARE(text(windows->form2(), "Label3"), dayCount);
-    QCOMPARE(text(windows->form2(), "Text2"), event == "事项" ? QString() : event);
+    QCOMPARE(textOf(windows->form1(), "Combo1"), lists[0]);
+    QCOMPARE(textOf(windows->form1(), "Combo2"), lists[1]);
+    QCOMPARE(textOf(windows->form1(), "Combo3"), lists[2]);
+    QCOMPARE(textOf(windows->form1(), "Text1"), event);
+    QCOMPARE(textOf(windows->form2(), "Label3"), dayCount);
+    QCOMPARE(textOf(windows->form2(), "Text2"), event == "事项" ? QString() : event);
 }
 
 void TestStartup::reloadsClosedDateEntryWindow() {
@@ -138,11 +124,11 @@ void TestStartup::reloadsClosedDateEntryWindow() {
 
     QVERIFY(windows->form1());
     QVERIFY(windows->form1()->isVisible());
-    QCOMPARE(text(windows->form1(), "Combo1"), QStringLiteral("2005"));
-    QCOMPARE(text(windows->form1(), "Combo3"), QStringLiteral("11"));
+    QCOMPARE(textOf(windows->form1(), "Combo1"), QStringLiteral("2005"));
+    QCOMPARE(textOf(windows->form1(), "Combo3"), QStringLiteral("11"));
     QCOMPARE(windows->form2(), countdown);
-    QCOMPARE(text(countdown, "Label3"), QStringLiteral("10"));
-    QCOMPARE(text(countdown, "Text2"), QStringLiteral("面试"));
+    QCOMPARE(textOf(countdown, "Label3"), QStringLiteral("10"));
+    QCOMPARE(textOf(countdown, "Text2"), QStringLiteral("面试"));
 }
 
 void TestStartup::dateButtonOnVisibleWindowChangesNothing() {
@@ -153,7 +139,7 @@ void TestStartup::dateButtonOnVisibleWindowChangesNothing() {
     dateEntry->findChild<QComboBox*>(QStringLiteral("Combo1"))->setEditText("2010");
     click(windows->form2(), "xpcmdbutton1");
     QCOMPARE(windows->form1(), dateEntry);
-    QCOMPARE(text(dateEntry, "Combo1"), QStringLiteral("2010"));
+    QCOMPARE(textOf(dateEntry, "Combo1"), QStringLiteral("2010"));
 }
 
 void TestStartup::opensOneHelpWindow() {
@@ -171,7 +157,7 @@ void TestStartup::opensOneHelpWindow() {
     QVERIFY(!windows->form3());
     click(windows->form2(), "xpcmdbutton3");
     QVERIFY(windows->form3());
-    QVERIFY(text(windows->form3(), "Text1").startsWith(QStringLiteral("软件简介：\r\n")));
+    QVERIFY(textOf(windows->form3(), "Text1").startsWith(QStringLiteral("软件简介：\r\n")));
 }
 
 void TestStartup::closingCountdownEndsProgram() {

@@ -6,10 +6,29 @@
 #include "services.h"
 #include "settingsstore.h"
 #include "shellopener.h"
+#include "textbox.h"
 #include "windowset.h"
+#include "xpcmdbutton.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
+
+// A real left click on one of a window's push buttons.
+inline void click(QWidget* window, const char* button) {
+    QTest::mouseClick(window->findChild<xpcmdbutton*>(QLatin1StringView(button)), Qt::LeftButton);
+}
+
+// What a window's list, text box or label shows.
+inline QString textOf(QWidget* window, const char* name) {
+    if (auto* combo = window->findChild<QComboBox*>(QLatin1StringView(name)))
+        return combo->currentText();
+    if (auto* box = window->findChild<TextBox*>(QLatin1StringView(name)))
+        return box->Text();
+    return window->findChild<QLabel*>(QLatin1StringView(name))->text();
+}
 
 // A program's worth of windows over a temporary store, a set clock, recorded message boxes
 // and a link handler that only writes down what it was asked to open.
