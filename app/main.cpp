@@ -1,10 +1,10 @@
-#include "autostart.h"
-#include "clock.h"
-#include "fonts.h"
-#include "qtmessageboxes.h"
-#include "settingsstore.h"
-#include "shellopener.h"
-#include "windowset.h"
+#include "core/clock.h"
+#include "core/settingsstore.h"
+#include "system/autostart.h"
+#include "system/shellopener.h"
+#include "windows/fonts.h"
+#include "windows/qtmessageboxes.h"
+#include "windows/windowset.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "shellopener.h"
+#include "system/shellopener.h"
 
 ShellOpener::ShellOpener(MessageBoxes& boxes, QString handlerProgram, QObject* parent)
     : QObject(parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "messagebox.h"
+#include "core/messagebox.h"
 
 #include <QObject>
 #include <QProcess>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "twips.h"
+#include "windows/twips.h"
 
 #include <QColor>
 #include <QPalette>

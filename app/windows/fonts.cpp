@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "windows/fonts.h"
 
 #include <QApplication>
 

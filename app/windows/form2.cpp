@@ -1,15 +1,15 @@
-#include "form2.h"
+#include "windows/form2.h"
 
-#include "autostart.h"
-#include "daycount.h"
-#include "fonts.h"
-#include "formbuilder.h"
-#include "formframe.h"
-#include "messagebox.h"
-#include "navigator.h"
-#include "services.h"
-#include "textbox.h"
-#include "xpcmdbutton.h"
+#include "core/daycount.h"
+#include "core/messagebox.h"
+#include "system/autostart.h"
+#include "windows/fonts.h"
+#include "windows/formbuilder.h"
+#include "windows/formframe.h"
+#include "windows/navigator.h"
+#include "windows/services.h"
+#include "windows/textbox.h"
+#include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QCloseEvent>
 #include <QLabel>

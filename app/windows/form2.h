@@ -1,6 +1,6 @@
 #pragma once
 
-#include "countdown.h"
+#include "core/countdown.h"
 
 #include <QTimer>
 #include <QWidget>

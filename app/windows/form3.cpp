@@ -1,12 +1,12 @@
-#include "form3.h"
+#include "windows/form3.h"
 
-#include "fonts.h"
-#include "formbuilder.h"
-#include "formframe.h"
-#include "linklabel.h"
-#include "navigator.h"
-#include "services.h"
-#include "shellopener.h"
+#include "system/shellopener.h"
+#include "windows/fonts.h"
+#include "windows/formbuilder.h"
+#include "windows/formframe.h"
+#include "windows/linklabel.h"
+#include "windows/navigator.h"
+#include "windows/services.h"
 
 #include <QCloseEvent>
 

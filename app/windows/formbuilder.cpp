@@ -1,9 +1,9 @@
-#include "formbuilder.h"
+#include "windows/formbuilder.h"
 
-#include "linklabel.h"
-#include "stdfont.h"
-#include "textbox.h"
-#include "xpcmdbutton.h"
+#include "windows/linklabel.h"
+#include "windows/textbox.h"
+#include "xpcmdbutton/stdfont.h"
+#include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QComboBox>
 #include <QLabel>

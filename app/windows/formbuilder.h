@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controlspec.h"
+#include "windows/controlspec.h"
 
 #include <span>
 

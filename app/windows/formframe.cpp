@@ -1,4 +1,4 @@
-#include "formframe.h"
+#include "windows/formframe.h"
 
 #include <QIcon>
 #include <QScreen>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "twips.h"
+#include "windows/twips.h"
 
 class QString;
 class QWidget;

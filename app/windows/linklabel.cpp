@@ -1,4 +1,4 @@
-#include "linklabel.h"
+#include "windows/linklabel.h"
 
 #include <QMouseEvent>
 

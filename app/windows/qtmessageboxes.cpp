@@ -1,4 +1,4 @@
-#include "qtmessageboxes.h"
+#include "windows/qtmessageboxes.h"
 
 #include <QMessageBox>
 

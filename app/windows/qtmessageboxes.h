@@ -1,6 +1,6 @@
 #pragma once
 
-#include "messagebox.h"
+#include "core/messagebox.h"
 
 // Shows the program's message boxes as real, application-modal Qt boxes.
 class QtMessageBoxes final : public MessageBoxes {

@@ -1,4 +1,4 @@
-#include "textbox.h"
+#include "windows/textbox.h"
 
 QString TextBox::Text() const {
     return toPlainText().replace(u'\n', QStringLiteral("\r\n"));

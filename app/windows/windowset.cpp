@@ -1,9 +1,9 @@
-#include "windowset.h"
+#include "windows/windowset.h"
 
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
-#include "formframe.h"
+#include "windows/form1.h"
+#include "windows/form2.h"
+#include "windows/form3.h"
+#include "windows/formframe.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "navigator.h"
-#include "services.h"
+#include "windows/navigator.h"
+#include "windows/services.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "facecells.h"
+#include "xpcmdbutton/facecells.h"
 
 FaceCells::FaceCells() {
     const QImage strip =

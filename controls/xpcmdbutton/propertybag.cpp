@@ -1,4 +1,4 @@
-#include "propertybag.h"
+#include "xpcmdbutton/propertybag.h"
 
 TypeMismatchError::TypeMismatchError()
     : std::runtime_error("type mismatch") {}

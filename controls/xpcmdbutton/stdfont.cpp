@@ -1,4 +1,4 @@
-#include "stdfont.h"
+#include "xpcmdbutton/stdfont.h"
 
 QFont StdFont::toQFont() const {
     QFont font(Name);

@@ -1,6 +1,6 @@
-#include "xpcmdbutton.h"
+#include "xpcmdbutton/xpcmdbutton.h"
 
-#include "xpcmdbuttonaccessible.h"
+#include "xpcmdbutton/xpcmdbuttonaccessible.h"
 
 #include <QCursor>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "facecells.h"
-#include "propertybag.h"
-#include "stdfont.h"
+#include "xpcmdbutton/facecells.h"
+#include "xpcmdbutton/propertybag.h"
+#include "xpcmdbutton/stdfont.h"
 
 #include <QImage>
 #include <QTimer>

@@ -1,6 +1,6 @@
-#include "xpcmdbuttonaccessible.h"
+#include "xpcmdbutton/xpcmdbuttonaccessible.h"
 
-#include "xpcmdbutton.h"
+#include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QTimer>
 

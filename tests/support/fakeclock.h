@@ -1,6 +1,6 @@
 #pragma once
 
-#include "clock.h"
+#include "core/clock.h"
 
 // A clock that stands still until the test moves it.
 class FakeClock final : public Clock {

@@ -1,5 +1,5 @@
-#include "recordingmessageboxes.h"
-#include "shellopener.h"
+#include "support/recordingmessageboxes.h"
+#include "system/shellopener.h"
 
 #include <QFile>
 #include <QSignalSpy>

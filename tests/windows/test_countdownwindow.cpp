@@ -1,7 +1,7 @@
-#include "form2.h"
-#include "form3.h"
+#include "windows/form2.h"
+#include "windows/form3.h"
 #include "windowsfixture.h"
-#include "xpcmdbutton.h"
+#include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QLabel>
 #include <QTest>

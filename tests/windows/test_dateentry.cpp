@@ -1,8 +1,8 @@
-#include "form1.h"
-#include "form2.h"
-#include "textbox.h"
+#include "windows/form1.h"
+#include "windows/form2.h"
+#include "windows/textbox.h"
 #include "windowsfixture.h"
-#include "xpcmdbutton.h"
+#include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QComboBox>
 #include <QLabel>

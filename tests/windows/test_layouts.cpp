@@ -1,16 +1,16 @@
-#include "fonts.h"
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
+#include "windows/fonts.h"
+#include "windows/form1.h"
+#include "windows/form2.h"
+#include "windows/form3.h"
 #include "windowsfixture.h"
-#include "xpcmdbutton.h"
+#include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
 #include <QTest>
 
-#include "textbox.h"
+#include "windows/textbox.h"
 
 namespace {
 

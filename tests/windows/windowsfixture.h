@@ -1,14 +1,14 @@
 #pragma once
 
-#include "countdowntarget.h"
-#include "fakeclock.h"
-#include "recordingmessageboxes.h"
-#include "services.h"
-#include "settingsstore.h"
-#include "shellopener.h"
-#include "textbox.h"
-#include "windowset.h"
-#include "xpcmdbutton.h"
+#include "core/countdowntarget.h"
+#include "core/settingsstore.h"
+#include "support/fakeclock.h"
+#include "support/recordingmessageboxes.h"
+#include "system/shellopener.h"
+#include "windows/services.h"
+#include "windows/textbox.h"
+#include "windows/windowset.h"
+#include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "xpcmdbutton.h"
+#include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -1,4 +1,4 @@
-#include "facestriptables.h"
+#include "facestrip/facestriptables.h"
 
 #include <QSet>
 

@@ -1,4 +1,4 @@
-#include "runtimeerror.h"
+#include "core/runtimeerror.h"
 
 namespace {
 

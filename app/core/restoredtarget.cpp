@@ -1,10 +1,10 @@
-#include "restoredtarget.h"
+#include "core/restoredtarget.h"
 
-#include "countdowntarget.h"
-#include "daycount.h"
-#include "integerconversion.h"
-#include "runtimeerror.h"
-#include "settingsstore.h"
+#include "core/countdowntarget.h"
+#include "core/daycount.h"
+#include "core/integerconversion.h"
+#include "core/runtimeerror.h"
+#include "core/settingsstore.h"
 
 namespace {
 

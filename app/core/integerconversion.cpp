@@ -1,6 +1,6 @@
-#include "integerconversion.h"
+#include "core/integerconversion.h"
 
-#include "runtimeerror.h"
+#include "core/runtimeerror.h"
 
 #include <limits>
 

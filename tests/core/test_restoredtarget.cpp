@@ -1,6 +1,6 @@
-#include "countdowntarget.h"
-#include "restoredtarget.h"
-#include "settingsstore.h"
+#include "core/countdowntarget.h"
+#include "core/restoredtarget.h"
+#include "core/settingsstore.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "clock.h"
+#include "core/clock.h"
 
 QDateTime SystemClock::now() const {
     return QDateTime::currentDateTime();

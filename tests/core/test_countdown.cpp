@@ -1,5 +1,5 @@
-#include "countdown.h"
-#include "fakeclock.h"
+#include "core/countdown.h"
+#include "support/fakeclock.h"
 
 #include <QTest>
 

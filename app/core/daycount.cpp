@@ -1,6 +1,6 @@
-#include "daycount.h"
+#include "core/daycount.h"
 
-#include "runtimeerror.h"
+#include "core/runtimeerror.h"
 
 qint64 DaysFromCivil(int year, int month, int day) {
     // Counts years from March, so that the leap day is the last day of its year.

@@ -1,6 +1,6 @@
-#include "countdown.h"
+#include "core/countdown.h"
 
-#include "clock.h"
+#include "core/clock.h"
 
 qint64 SecondsLeft(qint64 dayCount, QTime timeOfDay) {
     return dayCount * 86400 - timeOfDay.hour() * 3600 - timeOfDay.minute() * 60 -

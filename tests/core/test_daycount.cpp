@@ -1,6 +1,6 @@
-#include "daycount.h"
-#include "integerconversion.h"
-#include "runtimeerror.h"
+#include "core/daycount.h"
+#include "core/integerconversion.h"
+#include "core/runtimeerror.h"
 
 #include <QTest>
 
