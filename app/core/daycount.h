@@ -3,11 +3,8 @@
 #include <QDate>
 #include <QString>
 
-// Days from 0000-03-01 of the proleptic Gregorian calendar with astronomical year numbering
-// (year 0 is a leap year), shifted so that 1970-01-01 is day 0. Valid for any 16-bit year.
-qint64 DaysFromCivil(int year, int month, int day);
-
 // The number of calendar days from today to the target date: negative when it has passed.
+// Years are numbered astronomically as the lists store them: year 0 is the year before 1.
 // A day past the end of its month rolls over into the next month (2005-02-30 is 2005-03-02).
 // Throws RuntimeError(UnusableDate) for a month outside 1 .. 12 or a day outside 1 .. 31.
 qint64 DayCount(QDate today, qint16 year, qint16 month, qint16 day);

@@ -2,7 +2,10 @@
 
 #include "core/runtimeerror.h"
 
-#include <limits>
+#include <QByteArray>
+
+#include <charconv>
+#include <string_view>
 
 namespace {
 
@@ -20,28 +23,20 @@ QStringView trimmedBlanks(QStringView text) {
 
 } // namespace
 
+// std::from_chars takes exactly a minus sign and ASCII digits, with no blanks, so a plus sign
+// and the blanks around are the only things handled here. Characters outside Latin-1 become
+// '?', which no digit matches.
 qint16 ToInteger16(QStringView text) {
-    QStringView digits = trimmedBlanks(text);
-    bool negative = false;
-    if (!digits.isEmpty() && (digits.front() == u'+' || digits.front() == u'-')) {
-        negative = digits.front() == u'-';
-        digits = digits.mid(1);
-    }
-    if (digits.isEmpty())
+    const QByteArray latin1 = trimmedBlanks(text).toLatin1();
+    std::string_view number(latin1.constData(), std::size_t(latin1.size()));
+    if (number.starts_with('+') && !number.substr(1).starts_with('-'))
+        number.remove_prefix(1);
+    const char* const end = number.data() + number.size();
+    qint16 value = 0;
+    const auto [stop, error] = std::from_chars(number.data(), end, value);
+    if (error == std::errc::invalid_argument || stop != end)
         throw RuntimeError(ErrorNumber::TypeMismatch);
-
-    constexpr qint32 limit = -qint32{std::numeric_limits<qint16>::min()};
-    qint32 magnitude = 0;
-    bool tooLarge = false;
-    for (QChar c : digits) {
-        if (c < u'0' || c > u'9')
-            throw RuntimeError(ErrorNumber::TypeMismatch);
-        // Keep reading past the limit so that a later non-digit still counts as a mismatch.
-        if (!tooLarge)
-            magnitude = magnitude * 10 + (c.unicode() - u'0');
-        tooLarge = tooLarge || magnitude > limit;
-    }
-    if (tooLarge || (!negative && magnitude == limit))
+    if (error == std::errc::result_out_of_range)
         throw RuntimeError(ErrorNumber::Overflow);
-    return static_cast<qint16>(negative ? -magnitude : magnitude);
+    return value;
 }

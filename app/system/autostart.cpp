@@ -1,5 +1,7 @@
 #include "system/autostart.h"
 
+#include "core/userconfigfolder.h"
+
 #include <QDir>
 #include <QSaveFile>
 
@@ -49,10 +51,7 @@ QString EscapedStringValue(const QString& value) {
 } // namespace
 
 QString AutostartFolder() {
-    QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (!QDir::isAbsolutePath(configHome))
-        configHome = QDir::homePath() + QStringLiteral("/.config");
-    return configHome + QStringLiteral("/autostart");
+    return UserConfigFolder() + QStringLiteral("/autostart");
 }
 
 QString DesktopEntryFor(const QString& programPath) {

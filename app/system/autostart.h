@@ -2,9 +2,8 @@
 
 #include <QString>
 
-// The desktop's per-user start-up list: every desktop entry in this folder is started at login.
-// $XDG_CONFIG_HOME/autostart, or ~/.config/autostart when the variable is unset, empty or not an
-// absolute path (the desktop ignores relative values).
+// The desktop's per-user start-up list, inside the user's configuration folder: every desktop
+// entry in this folder is started at login.
 QString AutostartFolder();
 
 // The desktop entry that starts the program at programPath with no arguments.

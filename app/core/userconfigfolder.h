@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The folder that holds the user's configuration: $XDG_CONFIG_HOME, or ~/.config when the
+// variable is unset, empty or not an absolute path (a relative value is to be ignored).
+QString UserConfigFolder();
