@@ -1,9 +1,16 @@
 #include "core/settingsstore.h"
 
+#include "core/userconfigfolder.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
-#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QThread>
+
+#include <cstdio>
 
 namespace {
 
@@ -17,8 +24,33 @@ QString entryPath(const QString& application, const QString& section, const QStr
     return application + u'/' + section + u'/' + key;
 }
 
-QString writeFailure(const QString& filePath) {
-    return QStringLiteral("无法写入 %1").arg(QDir::toNativeSeparators(filePath));
+bool copyFileInto(const QString& sourcePath, QFile& target) {
+    QFile source(sourcePath);
+    if (!source.exists())
+        return true;
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray contents = source.readAll();
+    return target.write(contents) == contents.size() && target.flush();
+}
+
+// A save holds the lock for milliseconds, and QLockFile's own wait starts at 100 ms and doubles;
+// short steps keep two copies saving at once from waiting far longer than either save takes.
+bool takeTurn(QLockFile& lock) {
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        if (lock.tryLock(0))
+            return true;
+        if (lock.error() != QLockFile::LockFailedError)
+            return false;
+        QThread::msleep(5);
+    }
+    return false;
+}
+
+// Replaces target in one step, as only the system's rename does.
+bool replaceFile(const QString& replacement, const QString& target) {
+    return std::rename(QFile::encodeName(replacement).constData(),
+                       QFile::encodeName(target).constData()) == 0;
 }
 
 } // namespace
@@ -27,8 +59,7 @@ SettingsStore::SettingsStore(QString filePath)
     : filePath_(std::move(filePath)) {}
 
 QString SettingsStore::defaultFilePath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/dovrenta/settings.ini");
+    return UserConfigFolder() + QStringLiteral("/dovrenta/settings.ini");
 }
 
 QString SettingsStore::GetSetting(const QString& application, const QString& section,
@@ -42,27 +73,41 @@ void SettingsStore::SaveSetting(const QString& application, const QString& secti
     SaveSettings(application, section, {{key, value}});
 }
 
+// QSettings keeps values it could not write in a cache shared by the whole process and writes
+// them at its next chance, even for a mere read. So the values never go to the settings file
+// through QSettings: they go into a draft copy of it under a name used once, and the draft
+// replaces the file. The lock is the one QSettings itself takes, so copies of the program save
+// one after another and each save starts from what the last one left.
 void SettingsStore::SaveSettings(const QString& application, const QString& section,
                                  const Entries& entries) {
+    QList<std::pair<QString, QString>> values;
+    for (const auto& [key, value] : entries)
+        values.append({entryPath(application, section, key), value});
     if (!QDir().mkpath(QFileInfo(filePath_).absolutePath()))
-        throw SettingsWriteError(writeFailure(filePath_).toStdString());
-    QSettings settings(filePath_, QSettings::IniFormat);
-    QList<std::pair<QString, QVariant>> earlier;
-    for (const auto& [key, value] : entries) {
-        const QString path = entryPath(application, section, key);
-        earlier.append({path, settings.value(path)});
+        fail();
+    QLockFile lock(filePath_ + QStringLiteral(".lock"));
+    if (!takeTurn(lock))
+        fail();
+    QTemporaryFile draft(filePath_ + QStringLiteral(".XXXXXX"));
+    if (!draft.open() || !copyFileInto(filePath_, draft))
+        fail();
+    draft.close();
+    writeDraft(draft.fileName(), values);
+    if (!replaceFile(draft.fileName(), filePath_))
+        fail();
+}
+
+void SettingsStore::writeDraft(const QString& draftPath,
+                               const QList<std::pair<QString, QString>>& values) {
+    QSettings settings(draftPath, QSettings::IniFormat);
+    for (const auto& [path, value] : values)
         settings.setValue(path, value);
-    }
     settings.sync();
-    if (settings.status() == QSettings::NoError)
-        return;
-    // QSettings keeps values it could not write for every later reader in this process and
-    // writes them at its next chance; putting the earlier ones back keeps a failed save unsaved.
-    for (const auto& [path, value] : earlier) {
-        if (value.isValid())
-            settings.setValue(path, value);
-        else
-            settings.remove(path);
-    }
-    throw SettingsWriteError(writeFailure(filePath_).toStdString());
+    if (settings.status() != QSettings::NoError)
+        fail();
+}
+
+void SettingsStore::fail() const {
+    throw SettingsWriteError(
+        QStringLiteral("无法写入 %1").arg(QDir::toNativeSeparators(filePath_)).toStdString());
 }

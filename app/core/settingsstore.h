@@ -22,10 +22,8 @@ public:
 
     explicit SettingsStore(QString filePath);
 
-    // $XDG_CONFIG_HOME/dovrenta/settings.ini, with ~/.config standing in when it is unset.
+    // dovrenta/settings.ini in the user's configuration folder.
     static QString defaultFilePath();
-
-    const QString& filePath() const { return filePath_; }
 
     // The stored text, or the empty text when nothing was stored under that key.
     QString GetSetting(const QString& application, const QString& section,
@@ -36,9 +34,13 @@ public:
                      const QString& value);
 
     // Writes all entries in one replacement of the file: afterwards either all of them are
-    // stored or, when SettingsWriteError is thrown, none.
+    // stored or, when SettingsWriteError is thrown, none, and nothing of the failed save is
+    // kept anywhere to be written later.
     void SaveSettings(const QString& application, const QString& section, const Entries& entries);
 
 private:
+    void writeDraft(const QString& draftPath, const QList<std::pair<QString, QString>>& values);
+    [[noreturn]] void fail() const;
+
     QString filePath_;
 };

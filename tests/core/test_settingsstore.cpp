@@ -1,12 +1,39 @@
 #include "core/settingsstore.h"
+#include "support/filesizelimit.h"
+#include "support/scopedenvironmentvariable.h"
+#include "support/testfiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <optional>
+
+namespace {
+
+const QString Application = QStringLiteral(" myapp");
+const QString Section = QStringLiteral("jishi");
+const QStringList TargetKeys{"year", "month", "day", "shixiang"};
+
+SettingsStore::Entries targetEntries(const QStringList& values) {
+    SettingsStore::Entries entries;
+    for (qsizetype i = 0; i < TargetKeys.size(); ++i)
+        entries.append({TargetKeys[i], values[i]});
+    return entries;
+}
+
+// Sends one line to a running copy of the program and returns its one-line answer.
+QString ask(QProcess& copy, const QString& command) {
+    copy.write(command.toUtf8() + '\n');
+    if (!copy.waitForReadyRead(10000))
+        return QStringLiteral("no answer");
+    return QString::fromUtf8(copy.readLine()).trimmed();
+}
+
+} // namespace
 
 class TestSettingsStore : public QObject {
     Q_OBJECT
@@ -21,8 +48,11 @@ private slots:
     void reportsUnwritableFolder();
     void keepsEarlierValuesWhenAWriteFails();
     void forgetsAFailedSaveWhenTheDiskIsFull();
+    void defaultsToTheUserConfigFolder_data();
     void defaultsToTheUserConfigFolder();
     void survivesConcurrentWriters();
+    void keepsAnotherCopysSaveAfterAFailedOne_data();
+    void keepsAnotherCopysSaveAfterAFailedOne();
 
 private:
     QString filePath() const { return dir_->filePath(QStringLiteral("conf/settings.ini")); }
@@ -90,55 +120,38 @@ void TestSettingsStore::savesSeveralEntriesTogether() {
 }
 
 void TestSettingsStore::reportsUnwritableFolder() {
-    // A regular file where the folder should be stops every writer, root included.
-    QFile blocker(dir_->filePath(QStringLiteral("conf")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-
+    QVERIFY(PutFileInTheWay(dir_->filePath(QStringLiteral("conf"))));
     SettingsStore store(filePath());
     QVERIFY_THROWS_EXCEPTION(SettingsWriteError, store.SaveSetting(" myapp", "jishi", "year", "1"));
 }
 
+// The failed values must not come back with a later save of other keys.
 void TestSettingsStore::keepsEarlierValuesWhenAWriteFails() {
     SettingsStore store(filePath());
     store.SaveSettings(" myapp", "jishi", {{"year", "2005"}, {"month", "6"}});
-    // Replace the folder with a file of the same name so that the next write cannot land.
-    const QString folder = dir_->filePath(QStringLiteral("conf"));
-    QVERIFY(QFile::rename(folder, folder + QStringLiteral(".kept")));
-    QFile blocker(folder);
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    {
+        FileSizeLimit diskFull;
+        QVERIFY_THROWS_EXCEPTION(
+            SettingsWriteError,
+            store.SaveSettings(" myapp", "jishi", {{"year", "2010"}, {"month", "1"}}));
+    }
+    store.SaveSetting(" myapp", "jishi", "day", "9");
 
-    QVERIFY_THROWS_EXCEPTION(
-        SettingsWriteError,
-        store.SaveSettings(" myapp", "jishi", {{"year", "2010"}, {"month", "1"}}));
-    QVERIFY(QFile::remove(folder));
-    QVERIFY(QFile::rename(folder + QStringLiteral(".kept"), folder));
     QCOMPARE(store.GetSetting(" myapp", "jishi", "year"), QStringLiteral("2005"));
     QCOMPARE(store.GetSetting(" myapp", "jishi", "month"), QStringLiteral("6"));
+    QCOMPARE(store.GetSetting(" myapp", "jishi", "day"), QStringLiteral("9"));
 }
 
-// A file-size limit fails every write of this process, root's included, as a full disk would,
-// while the settings file stays readable.
+// A read after the failure must not write the failed values either.
 void TestSettingsStore::forgetsAFailedSaveWhenTheDiskIsFull() {
     SettingsStore store(filePath());
     store.SaveSettings(" myapp", "jishi", {{"month", "6"}});
-    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit unlimited{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &unlimited), 0);
-    rlimit full = unlimited;
-    full.rlim_cur = 1;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
-
-    bool threw = false;
-    try {
-        store.SaveSettings(" myapp", "jishi", {{"year", "2010"}, {"month", "1"}});
-    } catch (const SettingsWriteError&) {
-        threw = true;
+    {
+        FileSizeLimit diskFull;
+        QVERIFY_THROWS_EXCEPTION(
+            SettingsWriteError,
+            store.SaveSettings(" myapp", "jishi", {{"year", "2010"}, {"month", "1"}}));
     }
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
-    std::signal(SIGXFSZ, previousSignal);
-    QVERIFY(threw);
     QCOMPARE(store.GetSetting(" myapp", "jishi", "year"), QString());
     QCOMPARE(store.GetSetting(" myapp", "jishi", "month"), QStringLiteral("6"));
     QFile file(filePath());
@@ -147,15 +160,23 @@ void TestSettingsStore::forgetsAFailedSaveWhenTheDiskIsFull() {
     QVERIFY2(!onDisk.contains("2010") && onDisk.contains("month=6"), onDisk.constData());
 }
 
+void TestSettingsStore::defaultsToTheUserConfigFolder_data() {
+    QTest::addColumn<std::optional<QByteArray>>("configHome");
+    QTest::addColumn<QString>("expected");
+
+    const QString home = QDir::homePath() + QStringLiteral("/.config/dovrenta/settings.ini");
+    QTest::newRow("set") << std::optional<QByteArray>("/srv/cfg")
+                         << "/srv/cfg/dovrenta/settings.ini";
+    QTest::newRow("unset") << std::optional<QByteArray>() << home;
+    QTest::newRow("relative") << std::optional<QByteArray>("cfg") << home;
+}
+
 void TestSettingsStore::defaultsToTheUserConfigFolder() {
-    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", dir_->path().toUtf8());
-    QCOMPARE(SettingsStore::defaultFilePath(),
-             dir_->filePath(QStringLiteral("dovrenta/settings.ini")));
-    qunsetenv("XDG_CONFIG_HOME");
-    QCOMPARE(SettingsStore::defaultFilePath(),
-             QDir::homePath() + QStringLiteral("/.config/dovrenta/settings.ini"));
-    qputenv("XDG_CONFIG_HOME", saved);
+    QFETCH(std::optional<QByteArray>, configHome);
+    QFETCH(QString, expected);
+    ScopedEnvironmentVariable variable("XDG_CONFIG_HOME");
+    variable.set(configHome);
+    QCOMPARE(SettingsStore::defaultFilePath(), expected);
 }
 
 // Two copies of the program saving at once: each writer runs in its own process, as the
@@ -176,6 +197,65 @@ void TestSettingsStore::survivesConcurrentWriters() {
     QCOMPARE(store.GetSetting(" myapp", "second", "value"), QStringLiteral("second 199"));
 }
 
+void TestSettingsStore::keepsAnotherCopysSaveAfterAFailedOne_data() {
+    QTest::addColumn<QString>("afterwards");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("failed copy reads, then exits")
+        << "read" << QStringList{"2020", "2", "2", "other"};
+    QTest::newRow("failed copy saves again")
+        << "save 2030 3 3 later" << QStringList{"2030", "3", "3", "later"};
+}
+
+// Copy A's save fails while copy B's lands; whatever A does next, the file holds B's target or
+// A's later one, never A's failed values nor a mix.
+void TestSettingsStore::keepsAnotherCopysSaveAfterAFailedOne() {
+    QFETCH(QString, afterwards);
+    QFETCH(QStringList, expected);
+    QProcess copyA;
+    copyA.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--copy"), filePath()});
+    QCOMPARE(ask(copyA, QStringLiteral("save 2005 6 1 earlier")), QStringLiteral("saved"));
+    QCOMPARE(ask(copyA, QStringLiteral("fail 2010 1 1 failed")), QStringLiteral("failed"));
+
+    SettingsStore(filePath())
+        .SaveSettings(Application, Section, targetEntries({"2020", "2", "2", "other"}));
+    QVERIFY(!ask(copyA, afterwards).isEmpty());
+    copyA.closeWriteChannel();
+    QVERIFY(copyA.waitForFinished(10000));
+    QCOMPARE(copyA.exitCode(), 0);
+
+    const SettingsStore store(filePath());
+    for (qsizetype i = 0; i < TargetKeys.size(); ++i)
+        QCOMPARE(store.GetSetting(Application, Section, TargetKeys[i]), expected[i]);
+}
+
+// A copy of the program that saves and reads as told by one line of standard input at a time:
+// "save" and "fail" take the four target values, and "fail" saves them on a full disk.
+int runCopy(const QString& filePath) {
+    SettingsStore store(filePath);
+    QTextStream input(stdin);
+    QTextStream output(stdout);
+    QString line;
+    while (input.readLineInto(&line)) {
+        const QStringList words = line.split(u' ');
+        if (words.first() == u"read") {
+            output << store.GetSetting(Application, Section, TargetKeys.first()) << Qt::endl;
+        } else if (words.first() == u"save") {
+            store.SaveSettings(Application, Section, targetEntries(words.mid(1)));
+            output << "saved" << Qt::endl;
+        } else {
+            FileSizeLimit diskFull;
+            try {
+                store.SaveSettings(Application, Section, targetEntries(words.mid(1)));
+                output << "saved" << Qt::endl;
+            } catch (const SettingsWriteError&) {
+                output << "failed" << Qt::endl;
+            }
+        }
+    }
+    return 0;
+}
+
 int writeLoop(const QString& filePath, const QString& section) {
     SettingsStore store(filePath);
     for (int i = 0; i < 200; ++i) {
@@ -189,6 +269,8 @@ int writeLoop(const QString& filePath, const QString& section) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--copy")
+        return runCopy(QString::fromLocal8Bit(argv[2]));
     if (argc == 4 && QByteArray(argv[1]) == "--write-loop")
         return writeLoop(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     TestSettingsStore test;
