@@ -6,12 +6,10 @@
 // so the button set needs no field of its own.
 struct Message {
     enum class Icon { None, Critical };
-    enum class Buttons { Ok };
 
     QString text;
     QString title;
     Icon icon = Icon::None;
-    Buttons buttons = Buttons::Ok;
 
     bool operator==(const Message&) const = default;
 };

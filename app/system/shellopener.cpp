@@ -38,6 +38,6 @@ void ShellOpener::conclude(QProcess* handler, bool failed) {
     handler->deleteLater();
     if (failed)
         boxes_.show({QStringLiteral("启动外部程序出错。"), QStringLiteral("Wrong"),
-                     Message::Icon::Critical, Message::Buttons::Ok});
+                     Message::Icon::Critical});
     emit finished();
 }

@@ -2,7 +2,6 @@
 
 #include "core/clock.h"
 #include "core/countdowntarget.h"
-#include "core/daycount.h"
 #include "core/messagebox.h"
 #include "core/restoredtarget.h"
 #include "core/settingsstore.h"
@@ -82,8 +81,7 @@ void Form1::Form_Load() {
     if (restored.dateUnusable)
         services_.messages.show(
             {QStringLiteral("日期设置错误，请重新设置"), QStringLiteral("出错了^_^")});
-    navigator_.showCountdown(DayCountText(restored.dayCount),
-                             restored.eventText.value_or(QString()));
+    navigator_.showCountdown(restored.dayCount, restored.eventText.value_or(QString()));
     setVisible(false);
 }
 

@@ -92,9 +92,9 @@ void Form2::Form_Load() {
     button("xpcmdbutton3")->SetCaption(QStringLiteral("使用帮助"));
 }
 
-void Form2::SetDayCount(const QString& dayCount) {
-    Label3->setText(dayCount);
-    countdown_.setDayCount(dayCount.toLongLong());
+void Form2::SetDayCount(qint64 dayCount) {
+    Label3->setText(DayCountText(dayCount));
+    countdown_.setDayCount(dayCount);
 }
 
 void Form2::SetEventText(const QString& eventText) {

@@ -21,7 +21,7 @@ public:
     Form2(Services& services, Navigator& navigator);
 
     void Form_Load();
-    void SetDayCount(const QString& dayCount);
+    void SetDayCount(qint64 dayCount);
     void SetEventText(const QString& eventText);
 
     void Timer1_Timer();

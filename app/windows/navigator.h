@@ -11,7 +11,7 @@ public:
 
     // Loads the countdown window unless it is loaded, shows it and writes the day count and
     // the event text into it.
-    virtual void showCountdown(const QString& dayCount, const QString& eventText) = 0;
+    virtual void showCountdown(qint64 dayCount, const QString& eventText) = 0;
     // Makes the date-entry window visible, loading it anew when the user has closed it.
     virtual void showDateEntry() = 0;
     // Shows the one help window, loading it first when it is not loaded.

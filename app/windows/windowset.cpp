@@ -35,7 +35,7 @@ void WindowSet::loadForm1() {
     form1_->Form_Load();
 }
 
-void WindowSet::showCountdown(const QString& dayCount, const QString& eventText) {
+void WindowSet::showCountdown(qint64 dayCount, const QString& eventText) {
     if (!form2_) {
         form2_ = std::make_unique<Form2>(services_, *this);
         form2_->Form_Load();

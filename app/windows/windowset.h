@@ -23,7 +23,7 @@ public:
     Form2* form2() const { return form2_.get(); }
     Form3* form3() const { return form3_.get(); }
 
-    void showCountdown(const QString& dayCount, const QString& eventText) override;
+    void showCountdown(qint64 dayCount, const QString& eventText) override;
     void showDateEntry() override;
     void showHelp() override;
     void endProgram() override;

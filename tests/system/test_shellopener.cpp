@@ -1,4 +1,5 @@
 #include "support/recordingmessageboxes.h"
+#include "support/testfiles.h"
 #include "system/shellopener.h"
 
 #include <QFile>
@@ -9,7 +10,7 @@
 namespace {
 
 const Message LaunchError{QStringLiteral("启动外部程序出错。"), QStringLiteral("Wrong"),
-                          Message::Icon::Critical, Message::Buttons::Ok};
+                          Message::Icon::Critical};
 
 } // namespace
 
@@ -36,12 +37,7 @@ void TestShellOpener::init() {
 
 QString TestShellOpener::writeScript(const QByteArray& body) {
     const QString path = dir_->filePath(QStringLiteral("handler"));
-    QFile script(path);
-    if (!script.open(QIODevice::WriteOnly))
-        return {};
-    script.write("#!/bin/sh\n" + body + '\n');
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return path;
+    return WriteExecutableScript(path, body) ? path : QString();
 }
 
 void TestShellOpener::reportsOnlyAFailedHandler_data() {
