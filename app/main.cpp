@@ -4,7 +4,9 @@
 #include "system/shellopener.h"
 #include "windows/fonts.h"
 #include "windows/qtmessageboxes.h"
+#include "windows/qttranslation.h"
 #include "windows/windowset.h"
+#include "xpcmdbutton/xpcmdbuttonaccessible.h"
 
 #include <QApplication>
 
@@ -13,6 +15,8 @@ int main(int argc, char** argv) {
     // Only the countdown window's close ends the program, whatever else is open.
     application.setQuitOnLastWindowClosed(false);
     ApplyDialogFont(application);
+    InstallChineseQtTexts(application);
+    InstallXpcmdbuttonAccessibility();
 
     SystemClock clock;
     SettingsStore store(SettingsStore::defaultFilePath());

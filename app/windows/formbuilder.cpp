@@ -9,8 +9,8 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include <algorithm>
 #include <map>
+#include <type_traits>
 
 namespace {
 
@@ -36,10 +36,13 @@ QLabel* makeLabel(const ControlSpec& spec, QWidget* form) {
     return label;
 }
 
+// The edit field keeps exactly what the user typed: no completion, and Enter adds nothing to
+// the list.
 QWidget* makeComboBox(QWidget* form) {
     auto* combo = new QComboBox(form);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
     return combo;
 }
 
@@ -49,7 +52,6 @@ QWidget* makeTextBox(const ControlSpec& spec, QWidget* form) {
     box->setVerticalScrollBarPolicy(spec.scrollBar == ControlSpec::ScrollBar::Vertical
                                         ? Qt::ScrollBarAlwaysOn
                                         : Qt::ScrollBarAlwaysOff);
-    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->SetText(spec.text);
     return box;
 }
@@ -86,6 +88,11 @@ QWidget* makeControl(const ControlSpec& spec, QWidget* form) {
     return nullptr;
 }
 
+// Labels and pictures lie beneath the controls a user works with, as the platform draws them.
+bool liesBeneath(Kind kind) {
+    return kind == Kind::Label || kind == Kind::LinkLabel || kind == Kind::Picture;
+}
+
 void applyLook(QWidget* control, const ControlSpec& spec) {
     if (spec.font && spec.kind != Kind::Button)
         control->setFont(fontOf(*spec.font));
@@ -98,6 +105,20 @@ void applyLook(QWidget* control, const ControlSpec& spec) {
     control->setPalette(palette);
     if (spec.background != ControlSpec::Background::Default)
         control->setAutoFillBackground(spec.background == ControlSpec::Background::Opaque);
+    if (!spec.accessibleName.isEmpty())
+        control->setAccessibleName(spec.accessibleName);
+}
+
+void handBack(const ControlSpec::Slot& slot, QWidget* control) {
+    std::visit(
+        [control](auto slotPointer) {
+            if constexpr (!std::is_same_v<decltype(slotPointer), std::monostate>) {
+                using Control = std::remove_pointer_t<std::remove_pointer_t<decltype(slotPointer)>>;
+                *slotPointer = qobject_cast<Control*>(control);
+                Q_ASSERT(*slotPointer);
+            }
+        },
+        slot);
 }
 
 void setTabOrder(const std::map<int, QWidget*>& byTabIndex) {
@@ -113,14 +134,22 @@ void setTabOrder(const std::map<int, QWidget*>& byTabIndex) {
 
 void BuildControls(QWidget* form, std::span<const ControlSpec> table) {
     std::map<int, QWidget*> focusable;
-    // Created back to front: a later sibling is drawn above an earlier one.
-    for (auto spec = table.rbegin(); spec != table.rend(); ++spec) {
-        QWidget* control = makeControl(*spec, form);
-        control->setObjectName(spec->name);
-        control->setGeometry(spec->twips.toPixels());
-        applyLook(control, *spec);
-        if (spec->tabIndex && control->focusPolicy() != Qt::NoFocus)
-            focusable.emplace(*spec->tabIndex, control);
+    // Created back to front, labels and pictures first: a later sibling is drawn above an
+    // earlier one.
+    for (const bool beneath : {true, false}) {
+        for (auto spec = table.rbegin(); spec != table.rend(); ++spec) {
+            if (liesBeneath(spec->kind) != beneath)
+                continue;
+            QWidget* control = makeControl(*spec, form);
+            control->setObjectName(spec->name);
+            control->setGeometry(spec->twips.toPixels());
+            applyLook(control, *spec);
+            handBack(spec->into, control);
+            if (spec->tabIndex && control->focusPolicy() != Qt::NoFocus)
+                focusable.emplace(*spec->tabIndex, control);
+        }
     }
     setTabOrder(focusable);
+    if (!focusable.empty())
+        focusable.begin()->second->setFocus();
 }
