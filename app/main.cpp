@@ -2,11 +2,11 @@
 #include "core/settingsstore.h"
 #include "system/autostart.h"
 #include "system/shellopener.h"
+#include "windows/accessibility.h"
 #include "windows/fonts.h"
 #include "windows/qtmessageboxes.h"
 #include "windows/qttranslation.h"
 #include "windows/windowset.h"
-#include "xpcmdbutton/xpcmdbuttonaccessible.h"
 
 #include <QApplication>
 
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     application.setQuitOnLastWindowClosed(false);
     ApplyDialogFont(application);
     InstallChineseQtTexts(application);
-    InstallXpcmdbuttonAccessibility();
+    InstallAccessibility();
 
     SystemClock clock;
     SettingsStore store(SettingsStore::defaultFilePath());

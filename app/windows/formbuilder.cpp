@@ -1,11 +1,11 @@
 #include "windows/formbuilder.h"
 
+#include "windows/datelist.h"
 #include "windows/linklabel.h"
 #include "windows/textbox.h"
 #include "xpcmdbutton/stdfont.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QPixmap>
 
@@ -34,16 +34,6 @@ QLabel* makeLabel(const ControlSpec& spec, QWidget* form) {
         label->setScaledContents(spec.stretch);
     }
     return label;
-}
-
-// The edit field keeps exactly what the user typed: no completion, and Enter adds nothing to
-// the list.
-QWidget* makeComboBox(QWidget* form) {
-    auto* combo = new QComboBox(form);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr);
-    return combo;
 }
 
 QWidget* makeTextBox(const ControlSpec& spec, QWidget* form) {
@@ -79,7 +69,7 @@ QWidget* makeControl(const ControlSpec& spec, QWidget* form) {
     case Kind::Picture:
         return makeLabel(spec, form);
     case Kind::ComboBox:
-        return makeComboBox(form);
+        return new DateList(form);
     case Kind::TextBox:
         return makeTextBox(spec, form);
     case Kind::Button:
