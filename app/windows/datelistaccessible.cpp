@@ -2,16 +2,6 @@
 
 #include "windows/datelist.h"
 
-namespace {
-
-QAccessibleInterface* createAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1StringView("DateList"))
-        return new DateListAccessible(static_cast<DateList*>(object));
-    return nullptr;
-}
-
-} // namespace
-
 DateListAccessible::DateListAccessible(DateList* list)
     : QAccessibleWidget(list, QAccessible::ComboBox) {}
 
@@ -28,8 +18,4 @@ QStringList DateListAccessible::actionNames() const {
 void DateListAccessible::doAction(const QString& actionName) {
     if (actionName == showMenuAction())
         static_cast<DateList*>(widget())->showPopup();
-}
-
-void InstallDateListAccessibility() {
-    QAccessible::installFactory(createAccessible);
 }

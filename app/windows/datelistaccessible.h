@@ -15,7 +15,3 @@ public:
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
 };
-
-// Makes Qt's accessibility use DateListAccessible for every date list; called once when the
-// program starts.
-void InstallDateListAccessibility();

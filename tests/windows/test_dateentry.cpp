@@ -43,6 +43,11 @@ void typeLines(const QString& text) {
     }
 }
 
+QStringList storedTarget(const WindowsFixture& fixture) {
+    return {fixture.stored("year"), fixture.stored("month"), fixture.stored("day"),
+            fixture.stored("shixiang")};
+}
+
 void pressTab() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
 }
@@ -101,10 +106,7 @@ void TestDateEntry::savesDisplayedTextsAsTheyStand() {
 
     save(form);
 
-    QCOMPARE(fixture.stored("year"), expected[0]);
-    QCOMPARE(fixture.stored("month"), expected[1]);
-    QCOMPARE(fixture.stored("day"), expected[2]);
-    QCOMPARE(fixture.stored("shixiang"), expected[3]);
+    QCOMPARE(storedTarget(fixture), expected);
     QCOMPARE(fixture.messages.shown, QList{saved});
     QCOMPARE(list(form, "Combo1")->currentText(), expected[0]);
 }
@@ -143,10 +145,7 @@ void TestDateEntry::storesWhatWasTypedWithTheKeyboard() {
 
     save(form);
 
-    QCOMPARE(fixture.stored("year"), expected[0]);
-    QCOMPARE(fixture.stored("month"), expected[1]);
-    QCOMPARE(fixture.stored("day"), expected[2]);
-    QCOMPARE(fixture.stored("shixiang"), expected[3]);
+    QCOMPARE(storedTarget(fixture), expected);
     QCOMPARE(list(form, "Combo1")->count(), 996);
 }
 

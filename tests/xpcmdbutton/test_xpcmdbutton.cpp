@@ -141,15 +141,11 @@ void TestXpcmdbutton::persistsProperties() {
     QCOMPARE(copy.Caption(), QStringLiteral("设定"));
 
     Fixture plain;
-    plain.button->SetCaption(QStringLiteral("xpcmdbutton1"));
+    plain.button->InitProperties();
     PropertyBag defaults;
     plain.button->WriteProperties(defaults);
-    QVERIFY(!defaults.contains(QStringLiteral("State")));
-    QVERIFY(!defaults.contains(QStringLiteral("Enabled")));
-    QVERIFY(!defaults.contains(QStringLiteral("Caption")));
-    plain.button->SetFont(StdFont::fromQFont(plain.window.font()));
-    plain.button->WriteProperties(defaults);
-    QVERIFY(!defaults.contains(QStringLiteral("Font")));
+    for (const char* key : {"State", "Enabled", "Caption", "Font"})
+        QVERIFY2(!defaults.contains(QLatin1StringView(key)), key);
     plain.button->Font()->Size = 18;
     plain.button->WriteProperties(defaults);
     QCOMPARE(defaults.ReadProperty(QStringLiteral("Font"), QVariant())
