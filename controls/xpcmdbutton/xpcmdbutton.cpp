@@ -172,10 +172,7 @@ std::shared_ptr<StdFont> xpcmdbutton::Font() const {
 // the object shows at the next redraw.
 void xpcmdbutton::SetFont(std::shared_ptr<StdFont> font) {
     CurrentFont = std::move(font);
-    appliedFont_ = *CurrentFont;
-    setFont(appliedFont_.toQFont());
-    lbl->setFont(appliedFont_.toQFont());
-    lbl->adjustSize();
+    applyFont();
     resizeHandling();
     emit PropertyChanged(QStringLiteral("Font"));
 }
@@ -226,11 +223,11 @@ void xpcmdbutton::DrawFace(short cell) {
 }
 
 void xpcmdbutton::applyFont() {
-    if (!CurrentFont || *CurrentFont == appliedFont_)
+    if (!CurrentFont || appliedFont_ == *CurrentFont)
         return;
     appliedFont_ = *CurrentFont;
-    setFont(appliedFont_.toQFont());
-    lbl->setFont(appliedFont_.toQFont());
+    setFont(appliedFont_->toQFont());
+    lbl->setFont(appliedFont_->toQFont());
     lbl->adjustSize();
     centreCaption();
 }

@@ -97,7 +97,7 @@ private:
     QPointF lblPosition_;
     QObject* pressedOn_ = nullptr;
     int accessKeyId_ = 0;
-    StdFont appliedFont_;
+    std::optional<StdFont> appliedFont_;
     WindowPointer windowPointer_;
     PointerPosition pointerPosition_;
 };
