@@ -59,7 +59,7 @@ wait_until() {
     return 1
 }
 out_of_reach() { ! in_reach "$1"; }
-window_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+window_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true; }
 click_at() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 
 # The countdown window has no taskbar button and nothing else shows it: it comes back itself.
@@ -70,9 +70,14 @@ echo "the countdown window came back after a minimize"
 # The date-entry and help windows come back by the countdown window's buttons that show them.
 for shown in "184 334 设定倒计时日期" "48 334 使用帮助"; do
     read -r x y title <<<"$shown"
-    click_at "$x" "$y"
     other=""
-    for _ in $(seq 100); do other="$(window_titled "$title")"; [[ -n "$other" ]] && break; sleep 0.1; done
+    # A click that lands while the countdown window is still being mapped again is lost.
+    for attempt in $(seq 100); do
+        ((attempt % 20 == 1)) && click_at "$x" "$y"
+        other="$(window_titled "$title")"
+        [[ -n "$other" ]] && break
+        sleep 0.1
+    done
     [[ -n "$other" ]] || { echo "no window titled $title"; exit 1; }
     xdotool windowminimize "$other"
     wait_until out_of_reach "$other" || { echo "the window manager did not minimize $title"; exit 1; }
