@@ -111,6 +111,15 @@ void handBack(const ControlSpec::Slot& slot, QWidget* control) {
         slot);
 }
 
+QWidget* buildControl(const ControlSpec& spec, QWidget* form) {
+    QWidget* control = makeControl(spec, form);
+    control->setObjectName(spec.name);
+    control->setGeometry(spec.twips.toPixels());
+    applyLook(control, spec);
+    handBack(spec.into, control);
+    return control;
+}
+
 void setTabOrder(const std::map<int, QWidget*>& byTabIndex) {
     QWidget* previous = nullptr;
     for (const auto& [index, control] : byTabIndex) {
@@ -130,11 +139,7 @@ void BuildControls(QWidget* form, std::span<const ControlSpec> table) {
         for (auto spec = table.rbegin(); spec != table.rend(); ++spec) {
             if (liesBeneath(spec->kind) != beneath)
                 continue;
-            QWidget* control = makeControl(*spec, form);
-            control->setObjectName(spec->name);
-            control->setGeometry(spec->twips.toPixels());
-            applyLook(control, *spec);
-            handBack(spec->into, control);
+            QWidget* control = buildControl(*spec, form);
             if (spec->tabIndex && control->focusPolicy() != Qt::NoFocus)
                 focusable.emplace(*spec->tabIndex, control);
         }
