@@ -2,8 +2,10 @@
 #include "core/settingsstore.h"
 #include "system/autostart.h"
 #include "system/shellopener.h"
+#include "windows/accessibility.h"
 #include "windows/fonts.h"
 #include "windows/qtmessageboxes.h"
+#include "windows/qttranslation.h"
 #include "windows/windowset.h"
 
 #include <QApplication>
@@ -13,6 +15,8 @@ int main(int argc, char** argv) {
     // Only the countdown window's close ends the program, whatever else is open.
     application.setQuitOnLastWindowClosed(false);
     ApplyDialogFont(application);
+    InstallChineseQtTexts(application);
+    InstallAccessibility();
 
     SystemClock clock;
     SettingsStore store(SettingsStore::defaultFilePath());

@@ -7,6 +7,13 @@
 #include <QString>
 
 #include <optional>
+#include <variant>
+
+class LinkLabel;
+class QComboBox;
+class QLabel;
+class TextBox;
+class xpcmdbutton;
 
 // One row of a window's layout table: what a control is, where it stands (in twips, within the
 // window's client area) and how it looks. Fields left out keep the control's defaults.
@@ -22,6 +29,10 @@ struct ControlSpec {
         bool underline = false;
     };
 
+    // Where the builder hands back the control it made, typed by the control's kind.
+    using Slot =
+        std::variant<std::monostate, QLabel**, LinkLabel**, QComboBox**, TextBox**, xpcmdbutton**>;
+
     QString name;
     Kind kind;
     TwipsRect twips;
@@ -36,4 +47,7 @@ struct ControlSpec {
     QString picture = {};
     bool stretch = false;
     bool wordWrap = false;
+    // What a screen reader calls the control where its own text does not name it.
+    QString accessibleName = {};
+    Slot into = {};
 };

@@ -5,44 +5,17 @@
 #include "core/messagebox.h"
 #include "core/restoredtarget.h"
 #include "core/settingsstore.h"
-#include "windows/fonts.h"
 #include "windows/formbuilder.h"
 #include "windows/formframe.h"
+#include "windows/look.h"
 #include "windows/navigator.h"
 #include "windows/services.h"
 #include "windows/textbox.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 
 namespace {
-
-using Kind = ControlSpec::Kind;
-using Background = ControlSpec::Background;
-
-const ControlSpec::Font buttonFont{SansSerifFamily, 8.25};
-
-// clang-format off
-const ControlSpec layoutTable[] = {
-    {.name = "Label1", .kind = Kind::Label, .twips = {120, 360, 1275, 1515}, .tabIndex = 4,
-     .text = "请在这里选择要提醒的日期，本软件会自动计算出倒计时天数",
-     .background = Background::Opaque, .wordWrap = true},
-    {.name = "Combo1", .kind = Kind::ComboBox, .twips = {1560, 360, 1935, 315}, .tabIndex = 0},
-    {.name = "Label2", .kind = Kind::Label, .twips = {3780, 360, 615, 315}, .tabIndex = 5,
-     .text = "年", .background = Background::Opaque},
-    {.name = "Combo2", .kind = Kind::ComboBox, .twips = {1560, 840, 1935, 315}, .tabIndex = 1},
-    {.name = "Label3", .kind = Kind::Label, .twips = {3780, 840, 615, 315}, .tabIndex = 6,
-     .text = "月", .background = Background::Opaque},
-    {.name = "Combo3", .kind = Kind::ComboBox, .twips = {1560, 1320, 1935, 315}, .tabIndex = 2},
-    {.name = "Label4", .kind = Kind::Label, .twips = {3780, 1380, 615, 315}, .tabIndex = 7,
-     .text = "日", .background = Background::Opaque},
-    {.name = "Text1", .kind = Kind::TextBox, .twips = {1560, 1800, 1935, 885}, .tabIndex = 3,
-     .text = "事项"},
-    {.name = "xpcmdbutton1", .kind = Kind::Button, .twips = {1320, 2880, 1635, 375}, .tabIndex = 8,
-     .text = "设定", .font = buttonFont},
-};
-// clang-format on
 
 void fillList(QComboBox* list, int first, int last, const QString& placeholder) {
     for (int value = first; value <= last; ++value)
@@ -53,19 +26,37 @@ void fillList(QComboBox* list, int first, int last, const QString& placeholder) 
 } // namespace
 
 Form1::Form1(Services& services, Navigator& navigator)
-    : services_(services)
-    , navigator_(navigator) {
+    : Form(services, navigator) {
+    using Kind = ControlSpec::Kind;
+    using Background = ControlSpec::Background;
     SetUpFormFrame(this, QStringLiteral("设定倒计时日期"), {4680, 3390});
     PlaceClientArea(this, {2865, 3210});
+    // clang-format off
+    const ControlSpec layoutTable[] = {
+        {.name = "Label1", .kind = Kind::Label, .twips = {120, 360, 1275, 1515}, .tabIndex = 4,
+         .text = "请在这里选择要提醒的日期，本软件会自动计算出倒计时天数",
+         .background = Background::Opaque, .wordWrap = true},
+        {.name = "Combo1", .kind = Kind::ComboBox, .twips = {1560, 360, 1935, 315}, .tabIndex = 0,
+         .accessibleName = "年", .into = &Combo1},
+        {.name = "Label2", .kind = Kind::Label, .twips = {3780, 360, 615, 315}, .tabIndex = 5,
+         .text = "年", .background = Background::Opaque},
+        {.name = "Combo2", .kind = Kind::ComboBox, .twips = {1560, 840, 1935, 315}, .tabIndex = 1,
+         .accessibleName = "月", .into = &Combo2},
+        {.name = "Label3", .kind = Kind::Label, .twips = {3780, 840, 615, 315}, .tabIndex = 6,
+         .text = "月", .background = Background::Opaque},
+        {.name = "Combo3", .kind = Kind::ComboBox, .twips = {1560, 1320, 1935, 315}, .tabIndex = 2,
+         .accessibleName = "日", .into = &Combo3},
+        {.name = "Label4", .kind = Kind::Label, .twips = {3780, 1380, 615, 315}, .tabIndex = 7,
+         .text = "日", .background = Background::Opaque},
+        {.name = "Text1", .kind = Kind::TextBox, .twips = {1560, 1800, 1935, 885}, .tabIndex = 3,
+         .text = "事项", .accessibleName = "事项", .into = &Text1},
+        {.name = "xpcmdbutton1", .kind = Kind::Button, .twips = {1320, 2880, 1635, 375},
+         .tabIndex = 8, .text = "设定", .font = ButtonFont, .into = &xpcmdbutton1},
+    };
+    // clang-format on
     BuildControls(this, layoutTable);
-    Combo1 = findChild<QComboBox*>(QStringLiteral("Combo1"));
-    Combo2 = findChild<QComboBox*>(QStringLiteral("Combo2"));
-    Combo3 = findChild<QComboBox*>(QStringLiteral("Combo3"));
-    Text1 = findChild<TextBox*>(QStringLiteral("Text1"));
-    connect(findChild<xpcmdbutton*>(QStringLiteral("xpcmdbutton1")), &xpcmdbutton::Click, this,
-            &Form1::xpcmdbutton1_Click);
+    connect(xpcmdbutton1, &xpcmdbutton::Click, this, &Form1::xpcmdbutton1_Click);
 }
-
 // The start-up sequence: fill the lists, restore the stored target, open the countdown window
 // with the day count and the event text, and step out of sight.
 void Form1::Form_Load() {
@@ -107,9 +98,4 @@ void Form1::xpcmdbutton1_Click() {
         return;
     }
     services_.messages.show({QStringLiteral("日期设置完毕,请重起本软件"), QStringLiteral("提示")});
-}
-
-void Form1::closeEvent(QCloseEvent* event) {
-    event->accept();
-    navigator_.unloaded(this);
 }

@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QWidget>
+#include "windows/form.h"
 
-class Navigator;
 class QComboBox;
 class TextBox;
-struct Services;
+class xpcmdbutton;
 
 // The date-entry window and the program's start-up window: loading it restores the stored
 // target, opens the countdown window and hides this one. Its button saves a new target.
-class Form1 : public QWidget {
+class Form1 : public Form {
     Q_OBJECT
 
 public:
@@ -18,16 +17,12 @@ public:
     void Form_Load();
     void xpcmdbutton1_Click();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void fillDateLists();
 
-    Services& services_;
-    Navigator& navigator_;
-    QComboBox* Combo1;
-    QComboBox* Combo2;
-    QComboBox* Combo3;
-    TextBox* Text1;
+    QComboBox* Combo1 = nullptr;
+    QComboBox* Combo2 = nullptr;
+    QComboBox* Combo3 = nullptr;
+    TextBox* Text1 = nullptr;
+    xpcmdbutton* xpcmdbutton1 = nullptr;
 };

@@ -3,93 +3,74 @@
 #include "core/daycount.h"
 #include "core/messagebox.h"
 #include "system/autostart.h"
-#include "windows/fonts.h"
 #include "windows/formbuilder.h"
 #include "windows/formframe.h"
+#include "windows/look.h"
 #include "windows/navigator.h"
 #include "windows/services.h"
 #include "windows/textbox.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 
-namespace {
-
-using Kind = ControlSpec::Kind;
-using Background = ControlSpec::Background;
-
-const ControlSpec::Font buttonFont{SansSerifFamily, 8.25};
-const ControlSpec::Font numberFont{SansSerifFamily, 18};
-const QColor red(255, 0, 0);
-const QString bubble = QStringLiteral(":/pictures/bubble.bmp");
-
-// Front to back: the number labels lie above their speech bubbles.
-// clang-format off
-const ControlSpec layoutTable[] = {
-    {.name = "xpcmdbutton3", .kind = Kind::Button, .twips = {0, 4800, 1455, 435}, .tabIndex = 9,
-     .font = buttonFont},
-    {.name = "xpcmdbutton2", .kind = Kind::Button, .twips = {4080, 4800, 1395, 435}, .tabIndex = 8,
-     .text = "开机启动", .font = buttonFont},
-    {.name = "xpcmdbutton1", .kind = Kind::Button, .twips = {1500, 4800, 2535, 435}, .tabIndex = 7,
-     .text = "设定提示日期", .font = buttonFont},
-    {.name = "Text2", .kind = Kind::TextBox, .twips = {240, 1140, 5115, 1365}, .tabIndex = 0,
-     .scrollBar = ControlSpec::ScrollBar::Vertical},
-    {.name = "Label6", .kind = Kind::Label, .twips = {1860, 3960, 3075, 435}, .tabIndex = 6,
-     .font = numberFont, .foreground = red, .background = Background::Transparent},
-    {.name = "Label5", .kind = Kind::Label, .twips = {4980, 4140, 315, 255}, .tabIndex = 5,
-     .text = "秒", .background = Background::Transparent},
-    {.name = "Label4", .kind = Kind::Label, .twips = {720, 4140, 975, 315}, .tabIndex = 4,
-     .text = "距现在还有", .background = Background::Transparent},
-    {.name = "Image3", .kind = Kind::Picture, .twips = {1800, 3720, 1725, 1125},
-     .picture = bubble, .stretch = true},
-    {.name = "Image2", .kind = Kind::Picture, .twips = {0, 0, 5550, 900},
-     .picture = ":/pictures/banner.jpg"},
-    {.name = "Label3", .kind = Kind::Label, .twips = {1860, 2760, 1395, 495}, .tabIndex = 3,
-     .font = numberFont, .foreground = red, .background = Background::Opaque,
-     .backgroundRole = QPalette::Base},
-    {.name = "Image1", .kind = Kind::Picture, .twips = {1800, 2580, 1725, 1125},
-     .picture = bubble, .stretch = true},
-    {.name = "Label2", .kind = Kind::Label, .twips = {3600, 2880, 1035, 255}, .tabIndex = 2,
-     .text = "天", .background = Background::Transparent},
-    {.name = "Label1", .kind = Kind::Label, .twips = {705, 2880, 915, 255}, .tabIndex = 1,
-     .text = "距今天还有", .background = Background::Transparent},
-};
-// clang-format on
-
-} // namespace
-
 Form2::Form2(Services& services, Navigator& navigator)
-    : services_(services)
-    , navigator_(navigator)
+    : Form(services, navigator)
     , countdown_(services.clock)
     , Timer1(this) {
+    using Kind = ControlSpec::Kind;
+    using Background = ControlSpec::Background;
+    const QString bubble = QStringLiteral(":/pictures/bubble.bmp");
     SetUpFormFrame(this, QStringLiteral("Dovrenta"), {5535, 5385});
     QPalette background = palette();
     background.setColor(QPalette::Window, Qt::white);
     setPalette(background);
     setAutoFillBackground(true);
+    // Front to back: the number labels lie above their speech bubbles.
+    // clang-format off
+    const ControlSpec layoutTable[] = {
+        {.name = "xpcmdbutton3", .kind = Kind::Button, .twips = {0, 4800, 1455, 435}, .tabIndex = 9,
+         .font = ButtonFont, .into = &xpcmdbutton3},
+        {.name = "xpcmdbutton2", .kind = Kind::Button, .twips = {4080, 4800, 1395, 435},
+         .tabIndex = 8, .text = "开机启动", .font = ButtonFont, .into = &xpcmdbutton2},
+        {.name = "xpcmdbutton1", .kind = Kind::Button, .twips = {1500, 4800, 2535, 435},
+         .tabIndex = 7, .text = "设定提示日期", .font = ButtonFont, .into = &xpcmdbutton1},
+        {.name = "Text2", .kind = Kind::TextBox, .twips = {240, 1140, 5115, 1365}, .tabIndex = 0,
+         .scrollBar = ControlSpec::ScrollBar::Vertical, .accessibleName = "事项", .into = &Text2},
+        {.name = "Label6", .kind = Kind::Label, .twips = {1860, 3960, 3075, 435}, .tabIndex = 6,
+         .font = NumberFont, .foreground = Red, .background = Background::Transparent,
+         .into = &Label6},
+        {.name = "Label5", .kind = Kind::Label, .twips = {4980, 4140, 315, 255}, .tabIndex = 5,
+         .text = "秒", .background = Background::Transparent},
+        {.name = "Label4", .kind = Kind::Label, .twips = {720, 4140, 975, 315}, .tabIndex = 4,
+         .text = "距现在还有", .background = Background::Transparent},
+        {.name = "Image3", .kind = Kind::Picture, .twips = {1800, 3720, 1725, 1125},
+         .picture = bubble, .stretch = true},
+        {.name = "Image2", .kind = Kind::Picture, .twips = {0, 0, 5550, 900},
+         .picture = ":/pictures/banner.jpg"},
+        {.name = "Label3", .kind = Kind::Label, .twips = {1860, 2760, 1395, 495}, .tabIndex = 3,
+         .font = NumberFont, .foreground = Red, .background = Background::Opaque,
+         .backgroundRole = QPalette::Base, .into = &Label3},
+        {.name = "Image1", .kind = Kind::Picture, .twips = {1800, 2580, 1725, 1125},
+         .picture = bubble, .stretch = true},
+        {.name = "Label2", .kind = Kind::Label, .twips = {3600, 2880, 1035, 255}, .tabIndex = 2,
+         .text = "天", .background = Background::Transparent},
+        {.name = "Label1", .kind = Kind::Label, .twips = {705, 2880, 915, 255}, .tabIndex = 1,
+         .text = "距今天还有", .background = Background::Transparent},
+    };
+    // clang-format on
     BuildControls(this, layoutTable);
-    Label3 = findChild<QLabel*>(QStringLiteral("Label3"));
-    Label6 = findChild<QLabel*>(QStringLiteral("Label6"));
-    Text2 = findChild<TextBox*>(QStringLiteral("Text2"));
-    Text2->setFocus();
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
-    connect(button("xpcmdbutton1"), &xpcmdbutton::Click, this, &Form2::xpcmdbutton1_Click);
-    connect(button("xpcmdbutton2"), &xpcmdbutton::Click, this, &Form2::xpcmdbutton2_Click);
-    connect(button("xpcmdbutton3"), &xpcmdbutton::Click, this, &Form2::xpcmdbutton3_Click);
+    connect(xpcmdbutton1, &xpcmdbutton::Click, this, &Form2::xpcmdbutton1_Click);
+    connect(xpcmdbutton2, &xpcmdbutton::Click, this, &Form2::xpcmdbutton2_Click);
+    connect(xpcmdbutton3, &xpcmdbutton::Click, this, &Form2::xpcmdbutton3_Click);
     Timer1.start();
 }
 
-xpcmdbutton* Form2::button(const char* name) const {
-    return findChild<xpcmdbutton*>(QLatin1StringView(name));
-}
-
 void Form2::Form_Load() {
-    button("xpcmdbutton3")->SetCaption(QStringLiteral("使用帮助"));
+    xpcmdbutton3->SetCaption(QStringLiteral("使用帮助"));
 }
 
 void Form2::SetDayCount(qint64 dayCount) {
@@ -125,7 +106,10 @@ void Form2::xpcmdbutton3_Click() {
     navigator_.showHelp();
 }
 
-void Form2::closeEvent(QCloseEvent* event) {
-    event->accept();
-    navigator_.endProgram();
+// Restored once the minimize has been handled, so that the window manager sees a change of
+// state rather than a refusal.
+void Form2::changeEvent(QEvent* event) {
+    Form::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        QTimer::singleShot(0, this, [this] { BringToFront(this); });
 }

@@ -2,19 +2,18 @@
 
 #include "core/countdown.h"
 
-#include <QTimer>
-#include <QWidget>
+#include "windows/form.h"
 
-class Navigator;
+#include <QTimer>
+
 class QLabel;
 class TextBox;
 class xpcmdbutton;
-struct Services;
 
 // The countdown window: the day count, a seconds counter that runs down every second, the
 // event text, and the buttons to set a date, start with the desktop and open the help.
-// Closing it ends the program.
-class Form2 : public QWidget {
+// Closing it ends the program; it never stays minimized, as nothing else could bring it back.
+class Form2 : public Form {
     Q_OBJECT
 
 public:
@@ -30,16 +29,15 @@ public:
     void xpcmdbutton3_Click();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    xpcmdbutton* button(const char* name) const;
-
-    Services& services_;
-    Navigator& navigator_;
     Countdown countdown_;
     QTimer Timer1;
-    QLabel* Label3;
-    QLabel* Label6;
-    TextBox* Text2;
+    QLabel* Label3 = nullptr;
+    QLabel* Label6 = nullptr;
+    TextBox* Text2 = nullptr;
+    xpcmdbutton* xpcmdbutton1 = nullptr;
+    xpcmdbutton* xpcmdbutton2 = nullptr;
+    xpcmdbutton* xpcmdbutton3 = nullptr;
 };

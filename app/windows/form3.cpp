@@ -1,23 +1,14 @@
 #include "windows/form3.h"
 
 #include "system/shellopener.h"
-#include "windows/fonts.h"
 #include "windows/formbuilder.h"
 #include "windows/formframe.h"
 #include "windows/linklabel.h"
+#include "windows/look.h"
 #include "windows/navigator.h"
 #include "windows/services.h"
 
-#include <QCloseEvent>
-
 namespace {
-
-using Kind = ControlSpec::Kind;
-using Background = ControlSpec::Background;
-
-const QColor red(255, 0, 0);
-const QColor blue(0, 0, 255);
-const ControlSpec::Font linkFont{SansSerifFamily, 8.25, false, true};
 
 const QString introduction =
     QStringLiteral("软件简介：\r\n"
@@ -28,42 +19,43 @@ const QString introduction =
                    "观念，让你有计划的去准备，也让高考的学子们有计划的去\r\n"
                    "复习。");
 
-// clang-format off
-const ControlSpec layoutTable[] = {
-    {.name = "Label1", .kind = Kind::Label, .twips = {960, 180, 3075, 615}, .text = "Dovrenta",
-     .font = ControlSpec::Font{KaiFamily, 24, true}, .foreground = red,
-     .background = Background::Opaque},
-    {.name = "Label5", .kind = Kind::Label, .twips = {4800, 180, 1935, 495}, .text = "V1.6",
-     .font = ControlSpec::Font{SansSerifFamily, 24}, .foreground = red,
-     .background = Background::Opaque},
-    {.name = "Text1", .kind = Kind::TextBox, .twips = {180, 780, 5055, 5175}, .tabIndex = 0,
-     .text = introduction, .foreground = red, .scrollBar = ControlSpec::ScrollBar::Vertical},
-    {.name = "Label6", .kind = Kind::LinkLabel, .twips = {5340, 3780, 2235, 255},
-     .text = Form3::WebAddress, .font = linkFont, .foreground = blue,
-     .background = Background::Opaque},
-    {.name = "Label7", .kind = Kind::LinkLabel, .twips = {5340, 4200, 2175, 255},
-     .text = Form3::FirstMailAddress, .font = linkFont, .foreground = blue,
-     .background = Background::Opaque},
-    {.name = "Label8", .kind = Kind::LinkLabel, .twips = {5340, 4620, 2295, 315},
-     .text = Form3::SecondMailAddress, .font = linkFont, .foreground = blue,
-     .background = Background::Opaque},
-};
-// clang-format on
-
 } // namespace
 
 Form3::Form3(Services& services, Navigator& navigator)
-    : services_(services)
-    , navigator_(navigator) {
+    : Form(services, navigator) {
+    using Kind = ControlSpec::Kind;
+    using Background = ControlSpec::Background;
     SetUpFormFrame(this, QStringLiteral("使用帮助"), {7590, 6660});
     PlaceClientArea(this, {1455, 1125});
+    // clang-format off
+    const ControlSpec layoutTable[] = {
+        {.name = "Label1", .kind = Kind::Label, .twips = {960, 180, 3075, 615}, .text = "Dovrenta",
+         .font = ControlSpec::Font{KaiFamily, 24, true}, .foreground = Red,
+         .background = Background::Opaque},
+        {.name = "Label5", .kind = Kind::Label, .twips = {4800, 180, 1935, 495}, .text = "V1.6",
+         .font = ControlSpec::Font{SansSerifFamily, 24}, .foreground = Red,
+         .background = Background::Opaque},
+        {.name = "Text1", .kind = Kind::TextBox, .twips = {180, 780, 5055, 5175}, .tabIndex = 0,
+         .text = introduction, .foreground = Red, .scrollBar = ControlSpec::ScrollBar::Vertical,
+         .accessibleName = "软件简介"},
+        {.name = "Label6", .kind = Kind::LinkLabel, .twips = {5340, 3780, 2235, 255}, .tabIndex = 1,
+         .text = Form3::WebAddress, .font = LinkFont, .foreground = Blue,
+         .background = Background::Opaque,
+         .into = &Label6},
+        {.name = "Label7", .kind = Kind::LinkLabel, .twips = {5340, 4200, 2175, 255}, .tabIndex = 2,
+         .text = Form3::FirstMailAddress, .font = LinkFont, .foreground = Blue,
+         .background = Background::Opaque,
+         .into = &Label7},
+        {.name = "Label8", .kind = Kind::LinkLabel, .twips = {5340, 4620, 2295, 315}, .tabIndex = 3,
+         .text = Form3::SecondMailAddress, .font = LinkFont, .foreground = Blue,
+         .background = Background::Opaque,
+         .into = &Label8},
+    };
+    // clang-format on
     BuildControls(this, layoutTable);
-    connect(findChild<LinkLabel*>(QStringLiteral("Label6")), &LinkLabel::Click, this,
-            &Form3::Label6_Click);
-    connect(findChild<LinkLabel*>(QStringLiteral("Label7")), &LinkLabel::Click, this,
-            &Form3::Label7_Click);
-    connect(findChild<LinkLabel*>(QStringLiteral("Label8")), &LinkLabel::Click, this,
-            &Form3::Label8_Click);
+    connect(Label6, &LinkLabel::Click, this, &Form3::Label6_Click);
+    connect(Label7, &LinkLabel::Click, this, &Form3::Label7_Click);
+    connect(Label8, &LinkLabel::Click, this, &Form3::Label8_Click);
 }
 
 void Form3::Label6_Click() {
@@ -76,9 +68,4 @@ void Form3::Label7_Click() {
 
 void Form3::Label8_Click() {
     services_.shell.OpenWithShell(QStringLiteral("mailto:") + SecondMailAddress);
-}
-
-void Form3::closeEvent(QCloseEvent* event) {
-    event->accept();
-    navigator_.unloaded(this);
 }

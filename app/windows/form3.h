@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QWidget>
+#include "windows/form.h"
 
-class Navigator;
-struct Services;
+class LinkLabel;
 
 // The help window: the program's name and version, an introduction and three links.
-class Form3 : public QWidget {
+class Form3 : public Form {
     Q_OBJECT
 
 public:
@@ -21,10 +20,8 @@ public:
     void Label7_Click();
     void Label8_Click();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    Services& services_;
-    Navigator& navigator_;
+    LinkLabel* Label6 = nullptr;
+    LinkLabel* Label7 = nullptr;
+    LinkLabel* Label8 = nullptr;
 };

@@ -1,16 +1,16 @@
 #include "windows/formbuilder.h"
 
+#include "windows/datelist.h"
 #include "windows/linklabel.h"
 #include "windows/textbox.h"
 #include "xpcmdbutton/stdfont.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QPixmap>
 
-#include <algorithm>
 #include <map>
+#include <type_traits>
 
 namespace {
 
@@ -36,20 +36,12 @@ QLabel* makeLabel(const ControlSpec& spec, QWidget* form) {
     return label;
 }
 
-QWidget* makeComboBox(QWidget* form) {
-    auto* combo = new QComboBox(form);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    return combo;
-}
-
 QWidget* makeTextBox(const ControlSpec& spec, QWidget* form) {
     auto* box = new TextBox(form);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setVerticalScrollBarPolicy(spec.scrollBar == ControlSpec::ScrollBar::Vertical
                                         ? Qt::ScrollBarAlwaysOn
                                         : Qt::ScrollBarAlwaysOff);
-    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->SetText(spec.text);
     return box;
 }
@@ -77,13 +69,18 @@ QWidget* makeControl(const ControlSpec& spec, QWidget* form) {
     case Kind::Picture:
         return makeLabel(spec, form);
     case Kind::ComboBox:
-        return makeComboBox(form);
+        return new DateList(form);
     case Kind::TextBox:
         return makeTextBox(spec, form);
     case Kind::Button:
         return makeButton(spec, form);
     }
     return nullptr;
+}
+
+// Labels and pictures lie beneath the controls a user works with, as the platform draws them.
+bool liesBeneath(Kind kind) {
+    return kind == Kind::Label || kind == Kind::LinkLabel || kind == Kind::Picture;
 }
 
 void applyLook(QWidget* control, const ControlSpec& spec) {
@@ -98,6 +95,29 @@ void applyLook(QWidget* control, const ControlSpec& spec) {
     control->setPalette(palette);
     if (spec.background != ControlSpec::Background::Default)
         control->setAutoFillBackground(spec.background == ControlSpec::Background::Opaque);
+    if (!spec.accessibleName.isEmpty())
+        control->setAccessibleName(spec.accessibleName);
+}
+
+void handBack(const ControlSpec::Slot& slot, QWidget* control) {
+    std::visit(
+        [control](auto slotPointer) {
+            if constexpr (!std::is_same_v<decltype(slotPointer), std::monostate>) {
+                using Control = std::remove_pointer_t<std::remove_pointer_t<decltype(slotPointer)>>;
+                *slotPointer = qobject_cast<Control*>(control);
+                Q_ASSERT(*slotPointer);
+            }
+        },
+        slot);
+}
+
+QWidget* buildControl(const ControlSpec& spec, QWidget* form) {
+    QWidget* control = makeControl(spec, form);
+    control->setObjectName(spec.name);
+    control->setGeometry(spec.twips.toPixels());
+    applyLook(control, spec);
+    handBack(spec.into, control);
+    return control;
 }
 
 void setTabOrder(const std::map<int, QWidget*>& byTabIndex) {
@@ -113,14 +133,18 @@ void setTabOrder(const std::map<int, QWidget*>& byTabIndex) {
 
 void BuildControls(QWidget* form, std::span<const ControlSpec> table) {
     std::map<int, QWidget*> focusable;
-    // Created back to front: a later sibling is drawn above an earlier one.
-    for (auto spec = table.rbegin(); spec != table.rend(); ++spec) {
-        QWidget* control = makeControl(*spec, form);
-        control->setObjectName(spec->name);
-        control->setGeometry(spec->twips.toPixels());
-        applyLook(control, *spec);
-        if (spec->tabIndex && control->focusPolicy() != Qt::NoFocus)
-            focusable.emplace(*spec->tabIndex, control);
+    // Created back to front, labels and pictures first: a later sibling is drawn above an
+    // earlier one.
+    for (const bool beneath : {true, false}) {
+        for (auto spec = table.rbegin(); spec != table.rend(); ++spec) {
+            if (liesBeneath(spec->kind) != beneath)
+                continue;
+            QWidget* control = buildControl(*spec, form);
+            if (spec->tabIndex && control->focusPolicy() != Qt::NoFocus)
+                focusable.emplace(*spec->tabIndex, control);
+        }
     }
     setTabOrder(focusable);
+    if (!focusable.empty())
+        focusable.begin()->second->setFocus();
 }

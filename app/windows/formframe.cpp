@@ -22,3 +22,10 @@ void CentreOnScreen(QWidget* form) {
     area.moveCenter(form->screen()->geometry().center());
     form->setGeometry(area);
 }
+
+void BringToFront(QWidget* form) {
+    form->setWindowState(form->windowState() & ~Qt::WindowMinimized);
+    form->show();
+    form->raise();
+    form->activateWindow();
+}

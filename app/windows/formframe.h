@@ -13,3 +13,7 @@ void SetUpFormFrame(QWidget* form, const QString& caption, TwipsSize clientArea)
 void PlaceClientArea(QWidget* form, TwipsPoint topLeft);
 
 void CentreOnScreen(QWidget* form);
+
+// Shows a window un-minimized and in front: a window without a taskbar button would otherwise
+// be out of the user's reach once minimized.
+void BringToFront(QWidget* form);

@@ -2,16 +2,19 @@
 
 #include <QLabel>
 
-// A label that reports a click of the left button released over it.
+// A label that opens its target: a click of the left button released over it, or Enter or
+// Space while it has the focus, reports a click.
 class LinkLabel : public QLabel {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    explicit LinkLabel(QWidget* parent = nullptr);
 
 signals:
     void Click();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };

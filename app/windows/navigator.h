@@ -16,8 +16,7 @@ public:
     virtual void showDateEntry() = 0;
     // Shows the one help window, loading it first when it is not loaded.
     virtual void showHelp() = 0;
-    // Ends the program at once: every window disappears and nothing can refuse it.
-    virtual void endProgram() = 0;
-    // A window that the user closed tells its owner, which unloads it.
+    // A window that the user closed tells its owner, which unloads it; unloading the countdown
+    // window ends the program at once: every window disappears and nothing can refuse it.
     virtual void unloaded(QObject* window) = 0;
 };

@@ -3,13 +3,21 @@
 #include <QPlainTextEdit>
 
 // A multi-line text box whose text keeps its line breaks as CR LF, the way the event text is
-// stored and shown, while the editor itself works with plain line feeds.
+// stored and shown. Tab and Shift+Tab move the focus on; Enter makes a line break.
 class TextBox : public QPlainTextEdit {
     Q_OBJECT
 
 public:
-    using QPlainTextEdit::QPlainTextEdit;
+    explicit TextBox(QWidget* parent = nullptr);
 
+    // The text as it was given until the user edits it, so that a text saved again unedited is
+    // stored exactly, whatever breaks and blanks it holds.
     QString Text() const;
     void SetText(const QString& text);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QString givenText_;
 };

@@ -7,12 +7,6 @@
 
 namespace {
 
-void bringToFront(QWidget* window) {
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
 // The window is still inside its own close handling, so it is deleted once that returns.
 template <typename Form> void unload(std::unique_ptr<Form>& form, QObject* window) {
     if (form.get() == window)
@@ -49,13 +43,13 @@ void WindowSet::showCountdown(qint64 dayCount, const QString& eventText) {
 void WindowSet::showDateEntry() {
     if (!form1_)
         loadForm1();
-    bringToFront(form1_.get());
+    BringToFront(form1_.get());
 }
 
 void WindowSet::showHelp() {
     if (!form3_)
         form3_ = std::make_unique<Form3>(services_, *this);
-    bringToFront(form3_.get());
+    BringToFront(form3_.get());
 }
 
 void WindowSet::endProgram() {
@@ -68,7 +62,12 @@ void WindowSet::endProgram() {
     services_.exitProgram();
 }
 
+// Closing the countdown window ends the program; closing another window unloads it.
 void WindowSet::unloaded(QObject* window) {
+    if (window == form2_.get()) {
+        endProgram();
+        return;
+    }
     unload(form1_, window);
     unload(form3_, window);
 }

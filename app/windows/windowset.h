@@ -26,10 +26,10 @@ public:
     void showCountdown(qint64 dayCount, const QString& eventText) override;
     void showDateEntry() override;
     void showHelp() override;
-    void endProgram() override;
     void unloaded(QObject* window) override;
 
 private:
+    void endProgram();
     void loadForm1();
 
     Services services_;

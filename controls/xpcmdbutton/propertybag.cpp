@@ -1,5 +1,20 @@
 #include "xpcmdbutton/propertybag.h"
 
+#include "xpcmdbutton/stdfont.h"
+
+namespace {
+
+bool sameValue(const QVariant& a, const QVariant& b) {
+    const QMetaType font = QMetaType::fromType<std::shared_ptr<StdFont>>();
+    if (a.metaType() != font || b.metaType() != font)
+        return a == b;
+    const auto fontA = a.value<std::shared_ptr<StdFont>>();
+    const auto fontB = b.value<std::shared_ptr<StdFont>>();
+    return fontA && fontB ? *fontA == *fontB : fontA == fontB;
+}
+
+} // namespace
+
 TypeMismatchError::TypeMismatchError()
     : std::runtime_error("type mismatch") {}
 
@@ -26,7 +41,7 @@ void PropertyBag::WriteProperty(const QString& name, const QVariant& value,
     const qsizetype index = indexOf(name);
     if (index >= 0)
         entries_.removeAt(index);
-    if (value != defaultValue)
+    if (!sameValue(value, defaultValue))
         entries_.append({name, value});
 }
 

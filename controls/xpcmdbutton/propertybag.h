@@ -11,11 +11,11 @@
 class TypeMismatchError : public std::runtime_error {
 public:
     TypeMismatchError();
-    static constexpr int Number = 13;
 };
 
 // A window's design data for one control: typed values under keys matched without regard to
-// letter case. A value equal to its default is not stored.
+// letter case. A value equal to its default is not stored; fonts are compared by what they
+// describe, not by which object holds the description.
 class PropertyBag {
 public:
     PropertyBag() = default;

@@ -17,6 +17,7 @@ struct StdFont {
     bool Underline = false;
     bool Strikethrough = false;
 
+    bool operator==(const StdFont&) const = default;
     QFont toQFont() const;
     static std::shared_ptr<StdFont> fromQFont(const QFont& font);
 };

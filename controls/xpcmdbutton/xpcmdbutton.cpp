@@ -1,8 +1,5 @@
 #include "xpcmdbutton/xpcmdbutton.h"
 
-#include "xpcmdbutton/xpcmdbuttonaccessible.h"
-
-#include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -60,6 +57,46 @@ short keyCode(int key) {
     }
 }
 
+// Conversions of the values read from the property bag; a value of the wrong type for its key
+// fails with the type-mismatch error.
+int toInteger(const QVariant& value) {
+    bool ok = false;
+    const int integer = value.toInt(&ok);
+    if (!ok)
+        throw TypeMismatchError();
+    return integer;
+}
+
+bool toBoolean(const QVariant& value) {
+    if (value.typeId() == QMetaType::Bool)
+        return value.toBool();
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    if (ok)
+        return number != 0;
+    const QString text = value.toString();
+    if (text.compare(QLatin1StringView("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (text.compare(QLatin1StringView("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    throw TypeMismatchError();
+}
+
+QString toText(const QVariant& value) {
+    if (!value.canConvert<QString>())
+        throw TypeMismatchError();
+    return value.toString();
+}
+
+std::shared_ptr<StdFont> toFont(const QVariant& value) {
+    if (value.metaType() != QMetaType::fromType<std::shared_ptr<StdFont>>())
+        throw TypeMismatchError();
+    auto font = value.value<std::shared_ptr<StdFont>>();
+    if (!font)
+        throw TypeMismatchError();
+    return font;
+}
+
 struct Piece {
     QRectF target;
     QRect source;
@@ -71,8 +108,7 @@ xpcmdbutton::xpcmdbutton(QWidget* parent)
     : QWidget(parent)
     , lbl(new QLabel(QStringLiteral("xpcmdbutton"), this))
     , Timer1(this)
-    , pointerPosition_([] { return QCursor::pos(); }) {
-    InstallXpcmdbuttonAccessibility();
+    , pointerPosition_([this] { return windowPointer_.position(); }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -85,6 +121,7 @@ xpcmdbutton::xpcmdbutton(QWidget* parent)
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(10);
     connect(&Timer1, &QTimer::timeout, this, &xpcmdbutton::HoverPoll);
+    windowPointer_.watch(window());
     RefreshFace();
 }
 
@@ -131,34 +168,32 @@ std::shared_ptr<StdFont> xpcmdbutton::Font() const {
     return CurrentFont;
 }
 
+// The surface and the caption take their font from the shared object: a later change made to
+// the object shows at the next redraw.
 void xpcmdbutton::SetFont(std::shared_ptr<StdFont> font) {
     CurrentFont = std::move(font);
-    setFont(CurrentFont->toQFont());
-    lbl->setFont(CurrentFont->toQFont());
-    lbl->adjustSize();
+    applyFont();
     resizeHandling();
     emit PropertyChanged(QStringLiteral("Font"));
+}
+
+std::shared_ptr<StdFont> xpcmdbutton::ambientFont() const {
+    return StdFont::fromQFont(window()->font());
 }
 
 void xpcmdbutton::InitProperties() {
     SetEnabled(true);
     SetCaption(objectName());
-    SetFont(StdFont::fromQFont(window()->font()));
+    SetFont(ambientFont());
 }
 
+// Each key is read and assigned in turn, so a value of the wrong type fails at its key after
+// the keys before it took effect.
 void xpcmdbutton::ReadProperties(const PropertyBag& bag) {
-    const QVariant state = bag.ReadProperty(QStringLiteral("State"), 0);
-    const QVariant enabled = bag.ReadProperty(QStringLiteral("Enabled"), -1);
-    const QVariant caption = bag.ReadProperty(QStringLiteral("Caption"), objectName());
-    const QVariant font = bag.ReadProperty(
-        QStringLiteral("Font"), QVariant::fromValue(StdFont::fromQFont(window()->font())));
-    if (!state.canConvert<int>() || !enabled.canConvert<int>() || !caption.canConvert<QString>() ||
-        !font.canConvert<std::shared_ptr<StdFont>>())
-        throw TypeMismatchError();
-    StateValue = state.toInt();
-    SetEnabled(enabled.toInt() != 0);
-    SetCaption(caption.toString());
-    SetFont(font.value<std::shared_ptr<StdFont>>());
+    StateValue = toInteger(bag.ReadProperty(QStringLiteral("State"), 0));
+    SetEnabled(toBoolean(bag.ReadProperty(QStringLiteral("Enabled"), -1)));
+    SetCaption(toText(bag.ReadProperty(QStringLiteral("Caption"), objectName())));
+    SetFont(toFont(bag.ReadProperty(QStringLiteral("Font"), QVariant::fromValue(ambientFont()))));
 }
 
 void xpcmdbutton::WriteProperties(PropertyBag& bag) const {
@@ -166,7 +201,7 @@ void xpcmdbutton::WriteProperties(PropertyBag& bag) const {
     bag.WriteProperty(QStringLiteral("Enabled"), Enabled() ? -1 : 0, -1);
     bag.WriteProperty(QStringLiteral("Caption"), Caption(), objectName());
     bag.WriteProperty(QStringLiteral("Font"), QVariant::fromValue(CurrentFont),
-                      QVariant::fromValue(StdFont::fromQFont(window()->font())));
+                      QVariant::fromValue(ambientFont()));
 }
 
 void xpcmdbutton::setPointerPosition(PointerPosition position) {
@@ -182,8 +217,19 @@ void xpcmdbutton::RefreshFace() {
 }
 
 void xpcmdbutton::DrawFace(short cell) {
+    applyFont();
     surface_ = composedFace(cell);
     update();
+}
+
+void xpcmdbutton::applyFont() {
+    if (!CurrentFont || appliedFont_ == *CurrentFont)
+        return;
+    appliedFont_ = *CurrentFont;
+    setFont(appliedFont_->toQFont());
+    lbl->setFont(appliedFont_->toQFont());
+    lbl->adjustSize();
+    centreCaption();
 }
 
 // The nine pieces of a cell: corners copied as they are, edges and centre stretched.
@@ -214,14 +260,19 @@ const QImage& xpcmdbutton::composedFace(short cell) {
 
 void xpcmdbutton::resizeHandling() {
     RefreshFace();
+    centreCaption();
+}
+
+void xpcmdbutton::centreCaption() {
     lblPosition_ = {(width() - lbl->width()) / 2.0, (height() - lbl->height()) / 2.0};
     lbl->move(int(std::floor(lblPosition_.x())), int(std::floor(lblPosition_.y())));
 }
 
 void xpcmdbutton::HoverPoll() {
-    const QPointF pointer = mapFromGlobal(QPointF(pointerPosition_()));
-    const bool outside =
-        pointer.x() < 0 || pointer.y() < 0 || pointer.x() > width() || pointer.y() > height();
+    const std::optional<QPoint> screen = pointerPosition_();
+    const QPointF pointer = screen ? mapFromGlobal(QPointF(*screen)) : QPointF();
+    const bool outside = !screen || pointer.x() < 0 || pointer.y() < 0 || pointer.x() > width() ||
+                         pointer.y() > height();
     if (!outside)
         return;
     Timer1.stop();
@@ -286,6 +337,9 @@ bool xpcmdbutton::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool xpcmdbutton::event(QEvent* event) {
+    // The pointer is watched over the window the button stands in.
+    if (event->type() == QEvent::ParentChange)
+        windowPointer_.watch(window());
     if (event->type() == QEvent::Shortcut) {
         emit Click();
         return true;
@@ -330,7 +384,10 @@ void xpcmdbutton::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+// A key held down repeats its press and release; KeyUp comes once, when it really goes up.
 void xpcmdbutton::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat())
+        return;
     short code = keyCode(event->key());
     short shift = shiftBits(event->modifiers());
     emit KeyUp(code, shift);

@@ -3,6 +3,7 @@
 #include "xpcmdbutton/facecells.h"
 #include "xpcmdbutton/propertybag.h"
 #include "xpcmdbutton/stdfont.h"
+#include "xpcmdbutton/windowpointer.h"
 
 #include <QImage>
 #include <QTimer>
@@ -11,6 +12,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 
@@ -22,19 +24,9 @@ class xpcmdbutton : public QWidget {
 
 public:
     static constexpr QLatin1StringView ProgId{"Project1.xpcmdbutton"};
-    enum DispatchId {
-        ClickId = -600,
-        KeyDownId = -602,
-        KeyPressId = -603,
-        KeyUpId = -604,
-        MouseOutId = 1,
-        MouseDownId = -605,
-        MouseMoveId = -606,
-        MouseUpId = -607,
-        CaptionId = -518,
-    };
-    // Where the pointer is on the screen; tests put their own position here.
-    using PointerPosition = std::function<QPoint()>;
+    // Where the pointer is on the screen, or nothing once it has left the program's windows;
+    // tests put their own position here.
+    using PointerPosition = std::function<std::optional<QPoint>()>;
 
     explicit xpcmdbutton(QWidget* parent = nullptr);
 
@@ -83,6 +75,9 @@ private:
     void RefreshFace();
     void DrawFace(short cell);
     void resizeHandling();
+    void centreCaption();
+    void applyFont();
+    std::shared_ptr<StdFont> ambientFont() const;
     void HoverPoll();
     void press(short button, short shift, float x, float y);
     void move(short button, short shift, float x, float y);
@@ -102,6 +97,8 @@ private:
     QPointF lblPosition_;
     QObject* pressedOn_ = nullptr;
     int accessKeyId_ = 0;
+    std::optional<StdFont> appliedFont_;
+    WindowPointer windowPointer_;
     PointerPosition pointerPosition_;
 };
 

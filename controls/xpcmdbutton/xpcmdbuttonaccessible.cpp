@@ -36,9 +36,5 @@ void XpcmdbuttonAccessible::doAction(const QString& actionName) {
 }
 
 void InstallXpcmdbuttonAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(createAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    QAccessible::installFactory(createAccessible);
 }

@@ -14,5 +14,6 @@ public:
     void doAction(const QString& actionName) override;
 };
 
-// Makes Qt's accessibility use XpcmdbuttonAccessible for every button; safe to call often.
+// Makes Qt's accessibility use XpcmdbuttonAccessible for every button; called once when the
+// program starts.
 void InstallXpcmdbuttonAccessibility();

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program on a real X server with a window manager, as a new user would:
-# waits for the countdown window, checks that a screenshot of it is not blank, closes it
-# through the window manager and expects the program to end with status 0.
+# waits for the countdown window, checks that a screenshot of it is not blank, minimizes each
+# window through the window manager and gets it back, closes the countdown window through the
+# window manager and expects the program to end with status 0.
 set -euo pipefail
 program="$1"
 work="$(mktemp -d)"
@@ -47,6 +48,43 @@ for _ in $(seq 50); do
 done
 echo "screenshot has $colours colours"
 ((colours > 50)) || { echo "the countdown window looks blank"; exit 1; }
+
+# A window is in reach when it is mapped and the window manager does not keep it minimized.
+in_reach() {
+    xwininfo -id "$1" 2>/dev/null | grep -q IsViewable &&
+        ! xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_HIDDEN
+}
+wait_until() {
+    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
+out_of_reach() { ! in_reach "$1"; }
+window_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true; }
+click_at() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+
+# The countdown window has no taskbar button and nothing else shows it: it comes back itself.
+xdotool windowminimize "$window"
+wait_until in_reach "$window" || { echo "the countdown window stayed minimized"; exit 1; }
+echo "the countdown window came back after a minimize"
+
+# The date-entry and help windows come back by the countdown window's buttons that show them.
+for shown in "184 334 设定倒计时日期" "48 334 使用帮助"; do
+    read -r x y title <<<"$shown"
+    other=""
+    # A click that lands while the countdown window is still being mapped again is lost.
+    for attempt in $(seq 100); do
+        ((attempt % 20 == 1)) && click_at "$x" "$y"
+        other="$(window_titled "$title")"
+        [[ -n "$other" ]] && break
+        sleep 0.1
+    done
+    [[ -n "$other" ]] || { echo "no window titled $title"; exit 1; }
+    xdotool windowminimize "$other"
+    wait_until out_of_reach "$other" || { echo "the window manager did not minimize $title"; exit 1; }
+    click_at "$x" "$y"
+    wait_until in_reach "$other" || { echo "$title stayed minimized"; exit 1; }
+    echo "$title came back after a minimize"
+done
 
 wmctrl -i -c "$window"
 for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done

@@ -4,7 +4,9 @@
 #include "windowsfixture.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QTest>
 
@@ -24,6 +26,39 @@ void save(QWidget* window) {
     click(window, "xpcmdbutton1");
 }
 
+// Types into the control that has the focus as a user would: letters and digits as keys,
+// Chinese through the input method, each line break as a press of Enter.
+void typeLines(const QString& text) {
+    for (const QChar c : text) {
+        QWidget* focus = QApplication::focusWidget();
+        if (c == u'\n') {
+            QTest::keyClick(focus, Qt::Key_Return);
+        } else if (c.unicode() < 0x80) {
+            QTest::keyClick(focus, char(c.unicode()));
+        } else {
+            QInputMethodEvent composed;
+            composed.setCommitString(c);
+            QCoreApplication::sendEvent(focus, &composed);
+        }
+    }
+}
+
+QStringList storedTarget(const WindowsFixture& fixture) {
+    return {fixture.stored("year"), fixture.stored("month"), fixture.stored("day"),
+            fixture.stored("shixiang")};
+}
+
+void pressTab() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+}
+
+Form1* shownDateEntry(WindowSet& windows) {
+    windows.showDateEntry();
+    Form1* form = windows.form1();
+    form->activateWindow();
+    return QTest::qWaitForWindowActive(form) ? form : nullptr;
+}
+
 } // namespace
 
 class TestDateEntry : public QObject {
@@ -32,6 +67,10 @@ class TestDateEntry : public QObject {
 private slots:
     void savesDisplayedTextsAsTheyStand_data();
     void savesDisplayedTextsAsTheyStand();
+    void storesWhatWasTypedWithTheKeyboard_data();
+    void storesWhatWasTypedWithTheKeyboard();
+    void savesRestoredEventTextUnchanged_data();
+    void savesRestoredEventTextUnchanged();
     void savingTwiceSavesTwice();
     void keepsTwoLineEventTextAcrossRestart();
     void reportsFailedSaveAndKeepsStoredTarget();
@@ -67,12 +106,86 @@ void TestDateEntry::savesDisplayedTextsAsTheyStand() {
 
     save(form);
 
-    QCOMPARE(fixture.stored("year"), expected[0]);
-    QCOMPARE(fixture.stored("month"), expected[1]);
-    QCOMPARE(fixture.stored("day"), expected[2]);
-    QCOMPARE(fixture.stored("shixiang"), expected[3]);
+    QCOMPARE(storedTarget(fixture), expected);
     QCOMPARE(fixture.messages.shown, QList{saved});
     QCOMPARE(list(form, "Combo1")->currentText(), expected[0]);
+}
+
+void TestDateEntry::storesWhatWasTypedWithTheKeyboard_data() {
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("short year, no completion")
+        << QStringList{"2", "6", "1", "高考"} << QStringList{"2", "6", "1", "高考"};
+    QTest::newRow("Enter in the lists")
+        << QStringList{"2\n", "12\n", "3\n", "x"} << QStringList{"2", "12", "3", "x"};
+    QTest::newRow("letters and blanks")
+        << QStringList{"abc", " 7", "31 ", "a b"} << QStringList{"abc", " 7", "31 ", "a b"};
+    QTest::newRow("two lines") << QStringList{"2005", "6", "1", "高考\n加油"}
+                               << QStringList{"2005", "6", "1", "高考\r\n加油"};
+}
+
+// Tab from the list that opens with the focus, type each field, Tab on; Tab leaves the event
+// box for the button.
+void TestDateEntry::storesWhatWasTypedWithTheKeyboard() {
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, expected);
+    WindowsFixture fixture;
+    auto windows = fixture.start();
+    Form1* form = shownDateEntry(*windows);
+    QVERIFY(form);
+    for (const QString& field : typed.first(3)) {
+        typeLines(field);
+        pressTab();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    typeLines(typed[3]);
+    pressTab();
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("xpcmdbutton1"));
+
+    save(form);
+
+    QCOMPARE(storedTarget(fixture), expected);
+    QCOMPARE(list(form, "Combo1")->count(), 996);
+}
+
+void TestDateEntry::savesRestoredEventTextUnchanged_data() {
+    QTest::addColumn<QString>("restored");
+    QTest::addColumn<QString>("appended");
+    QTest::addColumn<QString>("expected");
+
+    for (const QString& text :
+         {QStringLiteral("a\rb"), QStringLiteral("a\nb"), QStringLiteral("a\u00a0b"),
+          QStringLiteral("a\u2028b"), QStringLiteral("a\tb"), QStringLiteral("a\r\nb\r\n")})
+        QTest::addRow("%s", qPrintable(text.toUtf8().toPercentEncoding()))
+            << text << QString() << text;
+    QTest::newRow("edited, no-break space and tab kept") << "a\u00a0b\tc"
+                                                         << "!"
+                                                         << "a\u00a0b\tc!";
+    QTest::newRow("edited, line breaks as CR LF") << "a\rb\r\nc"
+                                                  << "!"
+                                                  << "a\r\nb\r\nc!";
+}
+
+// The user walks through the event box with Tab, perhaps types at its end, and saves.
+void TestDateEntry::savesRestoredEventTextUnchanged() {
+    QFETCH(QString, restored);
+    QFETCH(QString, appended);
+    QFETCH(QString, expected);
+    WindowsFixture fixture;
+    fixture.storeTarget("2005", "6", "1", restored);
+    auto windows = fixture.start();
+    Form1* form = shownDateEntry(*windows);
+    QVERIFY(form);
+    for (int field = 0; field < 3; ++field)
+        pressTab();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), appended);
+    pressTab();
+
+    save(form);
+
+    QCOMPARE(fixture.stored("shixiang"), expected);
 }
 
 void TestDateEntry::savingTwiceSavesTwice() {

@@ -1,16 +1,24 @@
+#include "windows/accessibility.h"
 #include "windows/fonts.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
 #include "windows/form3.h"
+#include "windows/qtmessageboxes.h"
+#include "windows/qttranslation.h"
+#include "windows/textbox.h"
 #include "windowsfixture.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
-
-#include "windows/textbox.h"
+#include <QTimer>
 
 namespace {
 
@@ -37,7 +45,11 @@ private slots:
     void usesFontsWithChineseGlyphs();
     void colours();
     void stacksNumbersAboveBubbles();
-    void ordersTabsAndFocus();
+    void walksFocusChainWithTab_data();
+    void walksFocusChainWithTab();
+    void namesEveryFocusableControl_data();
+    void namesEveryFocusableControl();
+    void showsQtsOwnTextsInChinese();
     void showsPictures();
 
 private:
@@ -48,6 +60,8 @@ private:
 };
 
 void TestLayouts::initTestCase() {
+    QVERIFY(InstallChineseQtTexts(*qApp));
+    InstallAccessibility();
     windows_ = fixture_.start();
     windows_->showDateEntry();
     windows_->showHelp();
@@ -172,30 +186,93 @@ void TestLayouts::colours() {
 }
 
 void TestLayouts::stacksNumbersAboveBubbles() {
-    const QObjectList children = window(2)->children();
-    const auto depth = [&](const char* name) {
-        return children.indexOf(window(2)->findChild<QWidget*>(QLatin1StringView(name)));
+    const auto depth = [this](int form, const char* name) {
+        return window(form)->children().indexOf(
+            window(form)->findChild<QWidget*>(QLatin1StringView(name)));
     };
     // Qt draws later siblings above earlier ones.
-    QVERIFY(depth("Label3") > depth("Image1"));
-    QVERIFY(depth("Label6") > depth("Image3"));
-    QVERIFY(depth("xpcmdbutton3") > depth("Text2"));
-    QVERIFY(depth("Label1") < depth("Label2"));
+    QVERIFY(depth(2, "Label3") > depth(2, "Image1"));
+    QVERIFY(depth(2, "Label6") > depth(2, "Image3"));
+    QVERIFY(depth(2, "xpcmdbutton3") > depth(2, "Text2"));
+    QVERIFY(depth(2, "Label1") < depth(2, "Label2"));
+    // Labels lie beneath the boxes they overlap, whatever the table's order.
+    QVERIFY(depth(3, "Text1") > depth(3, "Label1"));
 }
 
-void TestLayouts::ordersTabsAndFocus() {
-    QWidget* form1 = window(1);
-    QStringList chain;
-    QWidget* next = form1->findChild<QWidget*>(QStringLiteral("Combo1"));
-    for (int i = 0; i < 5; ++i) {
-        chain << next->objectName();
-        do
-            next = next->nextInFocusChain();
-        while (next->focusPolicy() == Qt::NoFocus || next->objectName().isEmpty() ||
-               next->parentWidget() != form1);
+void TestLayouts::walksFocusChainWithTab_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("chain");
+
+    // Each walk starts where the window opens with the focus and comes back to it.
+    const QStringList dateEntry{"Combo1", "Combo2", "Combo3", "Text1", "xpcmdbutton1", "Combo1"};
+    QTest::newRow("date entry") << 1 << int(Qt::Key_Tab) << dateEntry;
+    QTest::newRow("date entry backwards")
+        << 1 << int(Qt::Key_Backtab) << QStringList(dateEntry.rbegin(), dateEntry.rend());
+    QTest::newRow("countdown") << 2 << int(Qt::Key_Tab)
+                               << QStringList{"Text2", "xpcmdbutton1", "xpcmdbutton2",
+                                              "xpcmdbutton3", "Text2"};
+    QTest::newRow("help") << 3 << int(Qt::Key_Tab)
+                          << QStringList{"Text1", "Label6", "Label7", "Label8", "Text1"};
+}
+
+void TestLayouts::walksFocusChainWithTab() {
+    QFETCH(int, form);
+    QFETCH(int, key);
+    QFETCH(QStringList, chain);
+    QWidget* w = window(form);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    const Qt::KeyboardModifiers modifiers =
+        key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
+    QStringList walked{QApplication::focusWidget()->objectName()};
+    for (qsizetype step = 1; step < chain.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+        walked << QApplication::focusWidget()->objectName();
     }
-    QCOMPARE(chain, (QStringList{"Combo1", "Combo2", "Combo3", "Text1", "xpcmdbutton1"}));
-    QCOMPARE(window(2)->focusWidget(), window(2)->findChild<QWidget*>(QStringLiteral("Text2")));
+    QCOMPARE(walked, chain);
+}
+
+void TestLayouts::namesEveryFocusableControl_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QStringList>("names");
+
+    QTest::newRow("date entry") << 1 << QStringList{"年", "月", "日", "事项", "设定"};
+    QTest::newRow("countdown") << 2 << QStringList{"事项", "设定提示日期", "开机启动", "使用帮助"};
+    QTest::newRow("help") << 3
+                          << QStringList{"软件简介", Form3::WebAddress, Form3::FirstMailAddress,
+                                         Form3::SecondMailAddress};
+}
+
+// What a screen reader says for each control that takes the focus, in the focus order.
+void TestLayouts::namesEveryFocusableControl() {
+    QFETCH(int, form);
+    QFETCH(QStringList, names);
+    QWidget* w = window(form);
+    QStringList heard;
+    for (QWidget* control = w->nextInFocusChain(); control != w;
+         control = control->nextInFocusChain()) {
+        if (control->parentWidget() == w && control->focusPolicy() != Qt::NoFocus)
+            heard << QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    }
+    heard.sort();
+    names.sort();
+    QCOMPARE(heard, names);
+}
+
+void TestLayouts::showsQtsOwnTextsInChinese() {
+    QString okText;
+    QTimer::singleShot(0, this, [&okText] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        okText = box->button(QMessageBox::Ok)->text();
+        box->accept();
+    });
+    QtMessageBoxes().show({QStringLiteral("日期设置完毕,请重起本软件"), QStringLiteral("提示")});
+    QCOMPARE(okText, QStringLiteral("确定"));
+
+    const std::unique_ptr<QMenu> menu(
+        window(1)->findChild<TextBox*>(QStringLiteral("Text1"))->createStandardContextMenu());
+    QCOMPARE(menu->actions().last()->text(), QStringLiteral("全选\tCtrl+A"));
 }
 
 void TestLayouts::showsPictures() {

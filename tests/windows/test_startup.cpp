@@ -26,6 +26,7 @@ private slots:
     void dateButtonOnVisibleWindowChangesNothing();
     void opensOneHelpWindow();
     void closingCountdownEndsProgram();
+    void noMinimizedWindowIsLost();
 };
 
 void TestStartup::firstRunShowsPlaceholders() {
@@ -172,6 +173,27 @@ void TestStartup::closingCountdownEndsProgram() {
     QVERIFY(!windows->form1()->isVisible());
     QVERIFY(!windows->form2()->isVisible());
     QVERIFY(!windows->form3()->isVisible());
+}
+
+// The windows have no taskbar button: a minimized window must come back by the button that
+// shows it, and the countdown window, which nothing shows, by itself.
+void TestStartup::noMinimizedWindowIsLost() {
+    WindowsFixture fixture;
+    auto windows = fixture.start();
+    Form2* countdown = windows->form2();
+    click(countdown, "xpcmdbutton1");
+    click(countdown, "xpcmdbutton3");
+    windows->form1()->setWindowState(Qt::WindowMinimized);
+    windows->form3()->setWindowState(Qt::WindowMinimized);
+
+    click(countdown, "xpcmdbutton1");
+    click(countdown, "xpcmdbutton3");
+    QVERIFY(!windows->form1()->isMinimized());
+    QVERIFY(!windows->form3()->isMinimized());
+
+    countdown->setWindowState(Qt::WindowMinimized);
+    QTRY_VERIFY(!countdown->isMinimized());
+    QVERIFY(countdown->isVisible());
 }
 
 QTEST_MAIN(TestStartup)

@@ -1,4 +1,5 @@
 #include "xpcmdbutton/xpcmdbutton.h"
+#include "xpcmdbutton/xpcmdbuttonaccessible.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -43,12 +44,16 @@ struct Fixture {
             CreateControl(xpcmdbutton::ProgId, QStringLiteral("xpcmdbutton1"), &window));
         button->ReadProperties(PropertyBag{{QStringLiteral("caption"), QStringLiteral("设定")}});
         button->setGeometry(10, 10, 169, 29);
-        button->setPointerPosition([this] { return button->mapToGlobal(pointer); });
+        button->setPointerPosition([this]() -> std::optional<QPoint> {
+            ++polls;
+            return button->mapToGlobal(pointer);
+        });
         window.show();
     }
     QWidget window;
     xpcmdbutton* button;
     QPoint pointer{5, 5};
+    int polls = 0;
 };
 
 } // namespace
@@ -57,14 +62,18 @@ class TestXpcmdbutton : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void showsCellPixelForPixelAtItsOwnSize();
     void stretchesNinePieces();
     void followsEnabledAndState();
     void persistsProperties();
-    void readsDefaultsAndRejectsWrongTypes();
+    void readsDefaults();
+    void rejectsWrongTypesAtTheirKey_data();
+    void rejectsWrongTypesAtTheirKey();
     void sharesTheFontObject();
     void centresCaption();
     void hoversAndReportsMouseOut();
+    void hoverEndsWhenThePointerLeavesTheWindow();
     void clicksOnPressAndRelease();
     void dragOutAndRelease();
     void moveOverCaptionReportsLabelPosition();
@@ -72,6 +81,10 @@ private slots:
     void keysDoNotClick();
     void accessiblePressQueuesClick();
 };
+
+void TestXpcmdbutton::initTestCase() {
+    InstallXpcmdbuttonAccessibility();
+}
 
 void TestXpcmdbutton::showsCellPixelForPixelAtItsOwnSize() {
     Fixture f;
@@ -128,15 +141,20 @@ void TestXpcmdbutton::persistsProperties() {
     QCOMPARE(copy.Caption(), QStringLiteral("设定"));
 
     Fixture plain;
-    plain.button->SetCaption(QStringLiteral("xpcmdbutton1"));
+    plain.button->InitProperties();
     PropertyBag defaults;
     plain.button->WriteProperties(defaults);
-    QVERIFY(!defaults.contains(QStringLiteral("State")));
-    QVERIFY(!defaults.contains(QStringLiteral("Enabled")));
-    QVERIFY(!defaults.contains(QStringLiteral("Caption")));
+    for (const char* key : {"State", "Enabled", "Caption", "Font"})
+        QVERIFY2(!defaults.contains(QLatin1StringView(key)), key);
+    plain.button->Font()->Size = 18;
+    plain.button->WriteProperties(defaults);
+    QCOMPARE(defaults.ReadProperty(QStringLiteral("Font"), QVariant())
+                 .value<std::shared_ptr<StdFont>>()
+                 ->Size,
+             18.0);
 }
 
-void TestXpcmdbutton::readsDefaultsAndRejectsWrongTypes() {
+void TestXpcmdbutton::readsDefaults() {
     QWidget window;
     auto* button = qobject_cast<xpcmdbutton*>(
         CreateControl(xpcmdbutton::ProgId, QStringLiteral("xpcmdbutton3"), &window));
@@ -144,8 +162,44 @@ void TestXpcmdbutton::readsDefaultsAndRejectsWrongTypes() {
     QCOMPARE(button->Caption(), QStringLiteral("xpcmdbutton3"));
     QVERIFY(button->Enabled());
     QVERIFY(!CreateControl(QLatin1StringView("Project1.other"), QString(), &window));
-    QVERIFY_THROWS_EXCEPTION(TypeMismatchError,
-                             button->ReadProperties(PropertyBag{{QStringLiteral("Font"), 12}}));
+}
+
+// The keys are read in the order State, Enabled, Caption, Font; those before the wrong one
+// have taken effect when the error comes.
+void TestXpcmdbutton::rejectsWrongTypesAtTheirKey_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<int>("stateAfter");
+    QTest::addColumn<bool>("enabledAfter");
+    QTest::addColumn<QString>("captionAfter");
+
+    const QString before = QStringLiteral("xpcmdbutton");
+    QTest::newRow("State") << "State" << QVariant("x") << 0 << true << before;
+    QTest::newRow("Enabled") << "Enabled" << QVariant("abc") << 1 << true << before;
+    QTest::newRow("Caption") << "Caption" << QVariant::fromValue(StdFont::fromQFont(QFont())) << 1
+                             << false << before;
+    QTest::newRow("Font of another type") << "Font" << QVariant(12) << 1 << false << "新";
+    QTest::newRow("empty Font") << "Font" << QVariant::fromValue(std::shared_ptr<StdFont>()) << 1
+                                << false << "新";
+}
+
+void TestXpcmdbutton::rejectsWrongTypesAtTheirKey() {
+    QFETCH(QString, key);
+    QFETCH(QVariant, value);
+    QFETCH(int, stateAfter);
+    QFETCH(bool, enabledAfter);
+    QFETCH(QString, captionAfter);
+    QWidget window;
+    xpcmdbutton button(&window);
+    PropertyBag bag{{QStringLiteral("State"), 1},
+                    {QStringLiteral("Enabled"), 0},
+                    {QStringLiteral("Caption"), QStringLiteral("新")}};
+    bag.WriteProperty(key, value, QVariant());
+
+    QVERIFY_THROWS_EXCEPTION(TypeMismatchError, button.ReadProperties(bag));
+    QCOMPARE(button.State(), stateAfter);
+    QCOMPARE(button.Enabled(), enabledAfter);
+    QCOMPARE(button.Caption(), captionAfter);
 }
 
 void TestXpcmdbutton::sharesTheFontObject() {
@@ -155,6 +209,12 @@ void TestXpcmdbutton::sharesTheFontObject() {
     QCOMPARE(f.button->Font().get(), font.get());
     QCOMPARE(f.button->caption()->font().pointSizeF(), 18.0);
     QVERIFY(f.button->caption()->font().bold());
+
+    font->Size = 24;
+    f.button->SetState(0);
+    QCOMPARE(f.button->font().pointSizeF(), 24.0);
+    QCOMPARE(f.button->caption()->font().pointSizeF(), 24.0);
+    QCOMPARE(f.button->caption()->x(), (169 - f.button->caption()->width()) / 2);
 }
 
 void TestXpcmdbutton::centresCaption() {
@@ -182,13 +242,43 @@ void TestXpcmdbutton::hoversAndReportsMouseOut() {
     QCOMPARE(moves.count(), 2);
 
     f.pointer = QPoint(169, 29);
-    QTest::qWait(30);
+    const int pollsBefore = f.polls;
+    QTRY_VERIFY(f.polls >= pollsBefore + 2);
     QCOMPARE(outs.count(), 0);
 
     f.pointer = QPoint(170, 5);
     QTRY_COMPARE(outs.count(), 1);
     QVERIFY(showsCell(*f.button, 0));
     QVERIFY(!f.button->tracking());
+}
+
+// Without a pointer position from outside the program's windows, the window's leave event is
+// what ends the hover.
+void TestXpcmdbutton::hoverEndsWhenThePointerLeavesTheWindow() {
+    QWidget window;
+    window.resize(300, 100);
+    xpcmdbutton button(&window);
+    button.setGeometry(10, 10, 169, 29);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy outs(&button, &xpcmdbutton::MouseOut);
+    // A move to where the pointer already is would be dropped.
+    QTest::mouseMove(&button, QPoint(21, 12));
+    QVERIFY(button.rect().contains(button.mapFromGlobal(QCursor::pos())));
+    QVERIFY(button.tracking());
+
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&window, &leave);
+    QTRY_COMPARE(outs.count(), 1);
+    QVERIFY(showsCell(button, 0));
+
+    WindowPointer pointer;
+    pointer.watch(&window);
+    QCoreApplication::sendEvent(&window, &leave);
+    QVERIFY(!pointer.position());
+    QEnterEvent enter(QPointF(15, 15), QPointF(15, 15), window.mapToGlobal(QPointF(15, 15)));
+    QCoreApplication::sendEvent(&window, &enter);
+    QCOMPARE(pointer.position(), QCursor::pos());
 }
 
 void TestXpcmdbutton::clicksOnPressAndRelease() {
@@ -259,6 +349,16 @@ void TestXpcmdbutton::keysDoNotClick() {
     QCOMPARE(clicks.count(), 0);
     QCOMPARE(downs.count(), 2);
     QCOMPARE(presses.count(), 2);
+
+    QSignalSpy ups(f.button, &xpcmdbutton::KeyUp);
+    for (int repeat = 0; repeat < 3; ++repeat) {
+        QTest::sendKeyEvent(QTest::Press, f.button, Qt::Key_A, 'a', Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, f.button, Qt::Key_A, 'a', Qt::NoModifier);
+    }
+    QCOMPARE(ups.count(), 3);
+    QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"), true);
+    QCoreApplication::sendEvent(f.button, &repeated);
+    QCOMPARE(ups.count(), 3);
 }
 
 void TestXpcmdbutton::accessiblePressQueuesClick() {

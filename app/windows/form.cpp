@@ -1,0 +1,14 @@
+#include "windows/form.h"
+
+#include "windows/navigator.h"
+
+#include <QCloseEvent>
+
+Form::Form(Services& services, Navigator& navigator)
+    : services_(services)
+    , navigator_(navigator) {}
+
+void Form::closeEvent(QCloseEvent* event) {
+    event->accept();
+    navigator_.unloaded(this);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+
+class Navigator;
+struct Services;
+
+// What the program's windows share: the services they use, the navigator that reaches the other
+// windows, and the close by the user, which unloads the window.
+class Form : public QWidget {
+    Q_OBJECT
+
+public:
+    Form(Services& services, Navigator& navigator);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+    Services& services_;
+    Navigator& navigator_;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+
+#include <optional>
+
+class QWidget;
+
+// Where the pointer is while it is over a window, and nothing once it has left it. Some
+// desktops tell a program the pointer's position only while the pointer is over one of its
+// windows, so the last position inside would otherwise stand for ever; the window's leave and
+// enter events say when to trust the position.
+class WindowPointer : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    void watch(QWidget* window);
+    std::optional<QPoint> position() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPointer<QWidget> window_;
+    bool inside_ = true;
+};
