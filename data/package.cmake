@@ -14,9 +14,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # a Kai face with Chinese glyphs) and Qt's own Chinese translations of its standard texts.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei, fonts-arphic-gkai00mp, qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop countdown board")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "desktop countdown board
- Pick a target date from three lists and type a short event text; at every
- start Dovrenta opens a window with the days left until that date, a counter
- that runs down the seconds live, and the event text. It can add itself to the
- desktop's start-up programs. The interface is in Chinese.")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Pick a target date from three lists and type a short event text; at every
+start Dovrenta opens a window with the days left until that date, a counter
+that runs down the seconds live, and the event text. It can add itself to the
+desktop's start-up programs. The interface is in Chinese.")
 include(CPack)
