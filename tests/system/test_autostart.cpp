@@ -152,7 +152,7 @@ private slots:
     void cleanup();
     void followsTheConfigHome_data();
     void followsTheConfigHome();
-    void namesTheProgramAsTheMenuDoes();
+    void composesTheWholeEntry();
     void keepsAnyPathOneArgument_data();
     void keepsAnyPathOneArgument();
     void writesTheEntryIntoANewFolder();
@@ -202,14 +202,17 @@ void TestAutostart::followsTheConfigHome() {
     QCOMPARE(AutostartFolder(), expected);
 }
 
-void TestAutostart::namesTheProgramAsTheMenuDoes() {
+// The names and the icon are the menu entry's, so the desktop's start-up settings show the
+// program as the menu does.
+void TestAutostart::composesTheWholeEntry() {
     const ParsedEntry menu = Parse(MenuEntry());
-    const ParsedEntry autostart = Parse(DesktopEntryFor(QStringLiteral("/usr/bin/dovrenta")));
-    QCOMPARE(menu.groups, autostart.groups);
+    QString expected = QStringLiteral("[Desktop Entry]\n");
     for (const QString& key : NameKeys) {
         QVERIFY2(!menu.values.value(key).isEmpty(), qPrintable(key));
-        QCOMPARE(autostart.values.value(key), menu.values.value(key));
+        expected += key + u'=' + menu.values.value(key) + u'\n';
     }
+    QCOMPARE(DesktopEntryFor(QStringLiteral("/opt/dovrenta/bin/dovrenta")),
+             expected + QStringLiteral("Exec=\"/opt/dovrenta/bin/dovrenta\"\n"));
 }
 
 void TestAutostart::keepsAnyPathOneArgument_data() {
