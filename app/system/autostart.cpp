@@ -1,4 +1,5 @@
 #include "system/autostart.h"
+#include "system/desktopnames.h"
 
 #include "core/userconfigfolder.h"
 
@@ -55,10 +56,7 @@ QString AutostartFolder() {
 }
 
 QString DesktopEntryFor(const QString& programPath) {
-    return QStringLiteral("[Desktop Entry]\n"
-                          "Type=Application\n"
-                          "Name=Dovrenta\n"
-                          "Exec=") +
+    return QStringLiteral("[Desktop Entry]\n") + DesktopEntryNames + QStringLiteral("Exec=") +
            EscapedStringValue(QuotedExecArgument(programPath)) + u'\n';
 }
 

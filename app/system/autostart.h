@@ -6,7 +6,8 @@
 // entry in this folder is started at login.
 QString AutostartFolder();
 
-// The desktop entry that starts the program at programPath with no arguments.
+// The desktop entry that starts the program at programPath with no arguments, named and with the
+// icon as in the menu.
 QString DesktopEntryFor(const QString& programPath);
 
 // Writes the program's entry into folder, creating the folder when needed, and replaces an

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -93,7 +95,7 @@ std::optional<QStringList> ExecArguments(const QString& exec) {
 struct ParsedEntry {
     QStringList groups;
     QStringList keys;
-    QString execValue;
+    QMap<QString, QString> values;
 };
 
 ParsedEntry Parse(const QString& entry) {
@@ -105,10 +107,39 @@ ParsedEntry Parse(const QString& entry) {
         }
         const QString key = line.section(u'=', 0, 0);
         parsed.keys << key;
-        if (key == QStringLiteral("Exec"))
-            parsed.execValue = line.section(u'=', 1);
+        parsed.values[key] = line.section(u'=', 1);
     }
     return parsed;
+}
+
+// The keys that name the program and give its icon, the same in the menu and at start-up.
+const QStringList NameKeys = {
+    "Type",    "Name",           "Name[zh_CN]", "GenericName", "GenericName[zh_CN]",
+    "Comment", "Comment[zh_CN]", "Icon"};
+
+QString MenuEntry() {
+    QFile file(QStringLiteral(MENU_ENTRY_FILE));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The desktop's own checker, where it is installed: it must accept the entry without a word.
+void ExpectValidEntry(const QString& entry) {
+    const QString validator =
+        QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (validator.isEmpty())
+        return;
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile file(dir.filePath(QStringLiteral("dovrenta.desktop")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(entry.toUtf8());
+    file.close();
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(validator, {file.fileName()});
+    QVERIFY(process.waitForFinished());
+    const QByteArray report = process.readAll();
+    QVERIFY2(process.exitCode() == 0 && report.isEmpty(), report.constData());
 }
 
 } // namespace
@@ -171,12 +202,17 @@ void TestAutostart::followsTheConfigHome() {
     QCOMPARE(AutostartFolder(), expected);
 }
 
+// The names and the icon are the menu entry's, so the desktop's start-up settings show the
+// program as the menu does.
 void TestAutostart::composesTheWholeEntry() {
+    const ParsedEntry menu = Parse(MenuEntry());
+    QString expected = QStringLiteral("[Desktop Entry]\n");
+    for (const QString& key : NameKeys) {
+        QVERIFY2(!menu.values.value(key).isEmpty(), qPrintable(key));
+        expected += key + u'=' + menu.values.value(key) + u'\n';
+    }
     QCOMPARE(DesktopEntryFor(QStringLiteral("/opt/dovrenta/bin/dovrenta")),
-             QStringLiteral("[Desktop Entry]\n"
-                            "Type=Application\n"
-                            "Name=Dovrenta\n"
-                            "Exec=\"/opt/dovrenta/bin/dovrenta\"\n"));
+             expected + QStringLiteral("Exec=\"/opt/dovrenta/bin/dovrenta\"\n"));
 }
 
 void TestAutostart::keepsAnyPathOneArgument_data() {
@@ -225,11 +261,12 @@ void TestAutostart::keepsAnyPathOneArgument() {
     const QString entry = DesktopEntryFor(path);
     const ParsedEntry parsed = Parse(entry);
 
-    QCOMPARE(entry.count(u'\n'), 4);
+    QCOMPARE(entry.count(u'\n'), NameKeys.size() + 2);
     QCOMPARE(parsed.groups, QStringList{QStringLiteral("[Desktop Entry]")});
-    QCOMPARE(parsed.keys, (QStringList{"Type", "Name", "Exec"}));
-    QCOMPARE(parsed.execValue, exec);
-    const auto unescaped = UnescapedString(parsed.execValue);
+    QCOMPARE(parsed.keys, NameKeys + QStringList{"Exec"});
+    QCOMPARE(parsed.values.value(QStringLiteral("Exec")), exec);
+    ExpectValidEntry(entry);
+    const auto unescaped = UnescapedString(parsed.values.value(QStringLiteral("Exec")));
     QVERIFY(unescaped);
     const auto arguments = ExecArguments(*unescaped);
     QVERIFY(arguments);

@@ -2,6 +2,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace facestrip {
 
 namespace {
@@ -142,7 +144,14 @@ QImage strip() {
             }
         }
     }
-    return image.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
+    QImage indexed = image.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
+    // The conversion leaves the bytes past the last pixel of each scanline uninitialised, and a
+    // BMP file holds whole scanlines: clear them so that every run writes the same file.
+    for (int y = 0; y < indexed.height(); ++y) {
+        uchar* line = indexed.scanLine(y);
+        std::fill(line + indexed.width(), line + indexed.bytesPerLine(), uchar(0));
+    }
+    return indexed;
 }
 
 } // namespace facestrip

@@ -1,17 +1,20 @@
 #include "facestrip/facestriptables.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QTextStream>
 
 // Writes the button's face strip as an 8-bit palette BMP: facestrip_gen resources/facestrip.bmp
 int main(int argc, char** argv) {
-    QGuiApplication application(argc, argv);
+    QCoreApplication application(argc, argv);
     const QStringList arguments = application.arguments();
     if (arguments.size() != 2) {
         QTextStream(stderr) << "usage: facestrip_gen OUTPUT.bmp\n";
         return 2;
     }
-    const QImage strip = facestrip::strip();
+    // 96 dots per inch whatever the screen, so that the file is the same on every machine.
+    QImage strip = facestrip::strip();
+    strip.setDotsPerMeterX(3780);
+    strip.setDotsPerMeterY(3780);
     if (strip.colorCount() > 256 || !strip.save(arguments[1], "BMP")) {
         QTextStream(stderr) << "cannot write " << arguments[1] << "\n";
         return 1;

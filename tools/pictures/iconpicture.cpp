@@ -41,11 +41,12 @@ void DrawDayNumber(QPainter& painter) {
 
 } // namespace
 
-QImage DrawIcon() {
-    QImage icon(32, 32, QImage::Format_ARGB32_Premultiplied);
+QImage DrawIcon(int size) {
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 32.0, size / 32.0);
     DrawSheet(painter);
     DrawRings(painter);
     DrawDayNumber(painter);

@@ -3,5 +3,5 @@
 #include <QImage>
 
 // The window icon: a calendar sheet with a red header and the day's number, on a transparent
-// background, 32 × 32 pixels.
-QImage DrawIcon();
+// background. The design is laid out on 32 × 32 pixels and drawn scaled to size × size.
+QImage DrawIcon(int size = 32);

@@ -17,19 +17,35 @@ bool WriteFile(const QString& path, const QByteArray& contents) {
            file.commit();
 }
 
-bool WriteImage(const QString& path, const QImage& image, const char* format, int quality) {
+// Every picture records 96 dots per inch whatever the screen, so that the files are the same on
+// every machine.
+bool WriteImage(const QString& path, QImage image, const char* format, int quality) {
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
     QImageWriter writer(path, format);
     writer.setQuality(quality);
     return writer.write(image);
+}
+
+// The icon theme's sizes of the window icon, installed with the program.
+bool WriteThemeIcons(const QDir& folder) {
+    if (!folder.mkpath(QStringLiteral("icons")))
+        return false;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString path = folder.filePath(QStringLiteral("icons/%1.png").arg(size));
+        if (!WriteImage(path, DrawIcon(size), "png", -1))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
 
 // Usage: dovrenta_pictures <resources folder>
 int main(int argc, char* argv[]) {
-    // The pictures are drawn off screen; no display is needed.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The pictures are drawn off screen, whatever display there is, so that the desktop's font
+    // settings cannot change them.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     QTextStream errors(stderr);
     const QStringList arguments = application.arguments();
@@ -41,7 +57,8 @@ int main(int argc, char* argv[]) {
     const bool written =
         WriteFile(folder.filePath(QStringLiteral("icon.ico")), EncodeIndexedIcon(DrawIcon())) &&
         WriteImage(folder.filePath(QStringLiteral("banner.jpg")), DrawBanner(), "jpeg", 92) &&
-        WriteImage(folder.filePath(QStringLiteral("bubble.bmp")), DrawBubble(), "bmp", -1);
+        WriteImage(folder.filePath(QStringLiteral("bubble.bmp")), DrawBubble(), "bmp", -1) &&
+        WriteThemeIcons(folder);
     if (!written) {
         errors << "could not write the pictures into " << folder.path() << '\n';
         return 1;

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Checks a built Debian package of the program: lintian finds no error, it holds exactly the
+# expected files, depends on exactly the expected packages (the libraries, fonts and Qt's
+# translations, nothing the build needs), its menu entry and metainfo pass their validators
+# without a warning, and the program unpacked from it starts and closes in a real window.
+set -euo pipefail
+package="$1"
+here="$(cd "$(dirname "$0")" && pwd)"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+lintian --fail-on error "$package"
+
+dpkg-deb --fsys-tarfile "$package" | tar -t | grep -v '/$' | sort >"$work/files"
+diff -u "$here/files.txt" "$work/files"
+
+dpkg-deb -f "$package" Depends | tr ',' '\n' | sed 's/(.*)//; s/ //g' | sort >"$work/depends"
+diff -u "$here/depends.txt" "$work/depends"
+
+dpkg-deb -x "$package" "$work/root"
+desktop-file-validate "$work"/root/usr/share/applications/*.desktop | tee "$work/validate"
+[[ ! -s "$work/validate" ]]
+appstreamcli validate --no-net --strict "$work"/root/usr/share/metainfo/*.metainfo.xml
+exec_name="$(sed -n 's/^Exec=//p' "$work"/root/usr/share/applications/*.desktop)"
+[[ -x "$work/root/usr/bin/$exec_name" ]]
+
+"$here/../smoke/smoke_test.sh" "$work/root/usr/bin/$exec_name"
+echo "package checked: $package"
