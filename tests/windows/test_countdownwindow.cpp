@@ -94,9 +94,7 @@ void TestCountdownWindow::writesAutostartEntry() {
 
 void TestCountdownWindow::reportsFailedAutostart() {
     WindowsFixture fixture;
-    QFile blocker(fixture.services.autostartFolder);
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    QVERIFY(PutFileInTheWay(fixture.services.autostartFolder));
     auto windows = fixture.start();
 
     click(windows->form2(), "xpcmdbutton2");

@@ -4,6 +4,7 @@
 #include "core/settingsstore.h"
 #include "support/fakeclock.h"
 #include "support/recordingmessageboxes.h"
+#include "support/testfiles.h"
 #include "system/shellopener.h"
 #include "windows/services.h"
 #include "windows/textbox.h"
@@ -82,11 +83,7 @@ public:
 private:
     QString handlerScript() {
         const QString path = dir.filePath(QStringLiteral("open-handler"));
-        QFile script(path);
-        script.open(QIODevice::WriteOnly);
-        script.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"$(dirname \"$0\")/opened.txt\"\n");
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        WriteExecutableScript(path, R"(printf '%s\n' "$1" >> "$(dirname "$0")/opened.txt")");
         return path;
     }
 };
