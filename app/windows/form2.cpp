@@ -63,6 +63,7 @@ Form2::Form2(Services& services, Navigator& navigator)
     : services_(services)
     , navigator_(navigator)
     , countdown_(services.clock)
+    , schedule_(services.clock)
     , Timer1(this) {
     SetUpFormFrame(this, QStringLiteral("Dovrenta"), {5535, 5385});
     QPalette background = palette();
@@ -75,13 +76,15 @@ Form2::Form2(Services& services, Navigator& navigator)
     Text2 = findChild<TextBox*>(QStringLiteral("Text2"));
     Text2->setFocus();
 
+    // One shot at a time, each aimed at the clock's next second boundary.
     Timer1.setObjectName(QStringLiteral("Timer1"));
-    Timer1.setInterval(1000);
+    Timer1.setSingleShot(true);
+    Timer1.setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
     connect(button("xpcmdbutton1"), &xpcmdbutton::Click, this, &Form2::xpcmdbutton1_Click);
     connect(button("xpcmdbutton2"), &xpcmdbutton::Click, this, &Form2::xpcmdbutton2_Click);
     connect(button("xpcmdbutton3"), &xpcmdbutton::Click, this, &Form2::xpcmdbutton3_Click);
-    Timer1.start();
+    Timer1.start(schedule_.untilFirstTick());
 }
 
 xpcmdbutton* Form2::button(const char* name) const {
@@ -109,6 +112,7 @@ void Form2::Timer1_Timer() {
     if (Label3->text() != dayCount)
         Label3->setText(dayCount);
     Label6->setText(QString::number(reading.secondsLeft));
+    Timer1.start(schedule_.untilNextTick());
 }
 
 void Form2::xpcmdbutton1_Click() {

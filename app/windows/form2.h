@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/countdown.h"
+#include "core/tickschedule.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -38,6 +39,7 @@ private:
     Services& services_;
     Navigator& navigator_;
     Countdown countdown_;
+    TickSchedule schedule_;
     QTimer Timer1;
     QLabel* Label3;
     QLabel* Label6;
