@@ -2,6 +2,7 @@
 #include "core/settingsstore.h"
 #include "system/autostart.h"
 #include "system/shellopener.h"
+#include "windows/caretblinktimeout.h"
 #include "windows/fonts.h"
 #include "windows/qtmessageboxes.h"
 #include "windows/windowset.h"
@@ -9,10 +10,16 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // Through X shared memory every repaint of the same region first waits on a round trip to
+    // the server, which wakes the program twice more each second; the window is small, so its
+    // pixels go over the connection instead.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication application(argc, argv);
     // Only the countdown window's close ends the program, whatever else is open.
     application.setQuitOnLastWindowClosed(false);
     ApplyDialogFont(application);
+    CaretBlinkTimeout caretBlinkTimeout;
 
     SystemClock clock;
     SettingsStore store(SettingsStore::defaultFilePath());

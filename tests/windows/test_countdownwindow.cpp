@@ -1,9 +1,11 @@
+#include "windows/caretblinktimeout.h"
 #include "windows/form2.h"
 #include "windows/form3.h"
 #include "windowsfixture.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QLabel>
+#include <QStyleHints>
 #include <QTest>
 
 class TestCountdownWindow : public QObject {
@@ -14,6 +16,7 @@ private slots:
     void countsSecondsDown_data();
     void countsSecondsDown();
     void keepsCountingDownOverMidnight();
+    void caretStopsBlinkingWhenIdle();
     void writesAutostartEntry();
     void reportsFailedAutostart();
     void opensLinkTargets_data();
@@ -91,6 +94,28 @@ void TestCountdownWindow::keepsCountingDownOverMidnight() {
     form->Timer1_Timer();
     QCOMPARE(textOf(form, "Label3"), QStringLiteral("0"));
     QCOMPARE(textOf(form, "Label6"), QStringLiteral("-1"));
+}
+
+void TestCountdownWindow::caretStopsBlinkingWhenIdle() {
+    WindowsFixture fixture;
+    auto windows = fixture.start();
+    QWidget* text = windows->form2()->findChild<QWidget*>(QStringLiteral("Text2"));
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const int flashTime = hints->cursorFlashTime();
+    QVERIFY(flashTime > 0);
+    {
+        CaretBlinkTimeout caretBlink(std::chrono::milliseconds(50));
+        QTRY_COMPARE(hints->cursorFlashTime(), 0);
+
+        QTest::keyClick(text, Qt::Key_A);
+        QCOMPARE(hints->cursorFlashTime(), flashTime);
+        QTRY_COMPARE(hints->cursorFlashTime(), 0);
+
+        QTest::mouseClick(text, Qt::LeftButton);
+        QCOMPARE(hints->cursorFlashTime(), flashTime);
+        QTRY_COMPARE(hints->cursorFlashTime(), 0);
+    }
+    QCOMPARE(hints->cursorFlashTime(), flashTime);
 }
 
 void TestCountdownWindow::writesAutostartEntry() {
