@@ -45,9 +45,14 @@ const ControlSpec layoutTable[] = {
 };
 // clang-format on
 
+// One insertion for the whole list: added one by one, the 996 years cost the list, its view and
+// its completer 996 updates at start-up.
 void fillList(QComboBox* list, int first, int last, const QString& placeholder) {
+    QStringList values;
+    values.reserve(last - first + 1);
     for (int value = first; value <= last; ++value)
-        list->addItem(QString::number(value));
+        values.append(QString::number(value));
+    list->addItems(values);
     list->setEditText(placeholder);
 }
 
