@@ -3,6 +3,7 @@
 #include "core/daycount.h"
 #include "core/messagebox.h"
 #include "system/autostart.h"
+#include "system/clockchangenotifier.h"
 #include "windows/fonts.h"
 #include "windows/formbuilder.h"
 #include "windows/formframe.h"
@@ -81,6 +82,12 @@ Form2::Form2(Services& services, Navigator& navigator)
     Timer1.setSingleShot(true);
     Timer1.setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
+    // After the clock jumps, the next tick is due at the new clock's next boundary, not at the
+    // old one; during the first second the counter stays blank whatever the clock does.
+    connect(new ClockChangeNotifier(this), &ClockChangeNotifier::clockChanged, this, [this] {
+        if (!Label6->text().isEmpty())
+            Timer1.start(schedule_.untilNextTick());
+    });
     connect(button("xpcmdbutton1"), &xpcmdbutton::Click, this, &Form2::xpcmdbutton1_Click);
     connect(button("xpcmdbutton2"), &xpcmdbutton::Click, this, &Form2::xpcmdbutton2_Click);
     connect(button("xpcmdbutton3"), &xpcmdbutton::Click, this, &Form2::xpcmdbutton3_Click);

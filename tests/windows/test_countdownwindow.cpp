@@ -1,3 +1,4 @@
+#include "system/clockchangenotifier.h"
 #include "windows/caretblinktimeout.h"
 #include "windows/form2.h"
 #include "windows/form3.h"
@@ -35,6 +36,9 @@ void TestCountdownWindow::ticksAtEachSecondBoundary() {
     QVERIFY(timer->isSingleShot());
     QCOMPARE(timer->timerType(), Qt::PreciseTimer);
     QCOMPARE(timer->interval(), 1700);
+    auto* clockChanges = form->findChild<ClockChangeNotifier*>();
+    QMetaObject::invokeMethod(clockChanges, "clockChanged");
+    QCOMPARE(timer->interval(), 1700);
     QCOMPARE(textOf(form, "Label6"), QString());
 
     fixture.clock.set(QDateTime(QDate(2005, 2, 1), QTime(8, 0, 1, 999)));
@@ -47,6 +51,11 @@ void TestCountdownWindow::ticksAtEachSecondBoundary() {
     QCOMPARE(textOf(form, "Label6"), QStringLiteral("10339198"));
     QCOMPARE(timer->interval(), 996);
     QVERIFY(timer->isActive());
+
+    fixture.clock.set(QDateTime(QDate(2005, 2, 1), QTime(9, 30, 5, 250)));
+    QMetaObject::invokeMethod(clockChanges, "clockChanged");
+    QCOMPARE(timer->interval(), 750);
+    QCOMPARE(textOf(form, "Label6"), QStringLiteral("10339198"));
 }
 
 void TestCountdownWindow::countsSecondsDown_data() {
