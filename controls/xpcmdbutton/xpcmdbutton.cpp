@@ -182,6 +182,7 @@ void xpcmdbutton::RefreshFace() {
 }
 
 void xpcmdbutton::DrawFace(short cell) {
+    shownCell_ = cell;
     surface_ = composedFace(cell);
     update();
 }
@@ -302,6 +303,9 @@ bool xpcmdbutton::event(QEvent* event) {
 }
 
 void xpcmdbutton::paintEvent(QPaintEvent*) {
+    // Moved to a screen of another scale: the face shown is composed again at its device pixels.
+    if (surface_.devicePixelRatio() != devicePixelRatioF())
+        surface_ = composedFace(shownCell_);
     QPainter(this).drawImage(0, 0, surface_);
 }
 
