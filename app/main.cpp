@@ -3,6 +3,7 @@
 #include "system/autostart.h"
 #include "system/shellopener.h"
 #include "windows/accessibility.h"
+#include "windows/caretblinktimeout.h"
 #include "windows/fonts.h"
 #include "windows/qtmessageboxes.h"
 #include "windows/qttranslation.h"
@@ -11,12 +12,18 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // Through X shared memory every repaint of the same region first waits on a round trip to
+    // the server, which wakes the program twice more each second; the window is small, so its
+    // pixels go over the connection instead.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication application(argc, argv);
     // Only the countdown window's close ends the program, whatever else is open.
     application.setQuitOnLastWindowClosed(false);
     ApplyDialogFont(application);
     InstallChineseQtTexts(application);
     InstallAccessibility();
+    CaretBlinkTimeout caretBlinkTimeout;
 
     SystemClock clock;
     SettingsStore store(SettingsStore::defaultFilePath());

@@ -17,9 +17,14 @@
 
 namespace {
 
+// One insertion for the whole list: added one by one, the 996 years cost the list and its view
+// 996 updates at start-up.
 void fillList(QComboBox* list, int first, int last, const QString& placeholder) {
+    QStringList values;
+    values.reserve(last - first + 1);
     for (int value = first; value <= last; ++value)
-        list->addItem(QString::number(value));
+        values.append(QString::number(value));
+    list->addItems(values);
     list->setEditText(placeholder);
 }
 

@@ -3,6 +3,7 @@
 #include "core/daycount.h"
 #include "core/messagebox.h"
 #include "system/autostart.h"
+#include "system/clockchangenotifier.h"
 #include "windows/formbuilder.h"
 #include "windows/formframe.h"
 #include "windows/look.h"
@@ -16,6 +17,7 @@
 Form2::Form2(Services& services, Navigator& navigator)
     : Form(services, navigator)
     , countdown_(services.clock)
+    , schedule_(services.clock)
     , Timer1(this) {
     using Kind = ControlSpec::Kind;
     using Background = ControlSpec::Background;
@@ -60,13 +62,21 @@ Form2::Form2(Services& services, Navigator& navigator)
     // clang-format on
     BuildControls(this, layoutTable);
 
+    // One shot at a time, each aimed at the clock's next second boundary.
     Timer1.setObjectName(QStringLiteral("Timer1"));
-    Timer1.setInterval(1000);
+    Timer1.setSingleShot(true);
+    Timer1.setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
+    // After the clock jumps, the next tick is due at the new clock's next boundary, not at the
+    // old one; during the first second the counter stays blank whatever the clock does.
+    connect(new ClockChangeNotifier(this), &ClockChangeNotifier::clockChanged, this, [this] {
+        if (!Label6->text().isEmpty())
+            Timer1.start(schedule_.untilNextTick());
+    });
     connect(xpcmdbutton1, &xpcmdbutton::Click, this, &Form2::xpcmdbutton1_Click);
     connect(xpcmdbutton2, &xpcmdbutton::Click, this, &Form2::xpcmdbutton2_Click);
     connect(xpcmdbutton3, &xpcmdbutton::Click, this, &Form2::xpcmdbutton3_Click);
-    Timer1.start();
+    Timer1.start(schedule_.untilFirstTick());
 }
 
 void Form2::Form_Load() {
@@ -90,6 +100,7 @@ void Form2::Timer1_Timer() {
     if (Label3->text() != dayCount)
         Label3->setText(dayCount);
     Label6->setText(QString::number(reading.secondsLeft));
+    Timer1.start(schedule_.untilNextTick());
 }
 
 void Form2::xpcmdbutton1_Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/countdown.h"
+#include "core/tickschedule.h"
 
 #include "windows/form.h"
 
@@ -33,6 +34,7 @@ protected:
 
 private:
     Countdown countdown_;
+    TickSchedule schedule_;
     QTimer Timer1;
     QLabel* Label3 = nullptr;
     QLabel* Label6 = nullptr;

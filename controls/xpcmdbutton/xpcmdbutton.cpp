@@ -98,7 +98,7 @@ std::shared_ptr<StdFont> toFont(const QVariant& value) {
 }
 
 struct Piece {
-    QRectF target;
+    QRect target;
     QRect source;
 };
 
@@ -218,6 +218,7 @@ void xpcmdbutton::RefreshFace() {
 
 void xpcmdbutton::DrawFace(short cell) {
     applyFont();
+    shownCell_ = cell;
     surface_ = composedFace(cell);
     update();
 }
@@ -232,22 +233,28 @@ void xpcmdbutton::applyFont() {
     centreCaption();
 }
 
-// The nine pieces of a cell: corners copied as they are, edges and centre stretched.
+// The nine pieces of a cell, composed at the screen's device pixels: each piece is scaled by the
+// device pixel ratio with nearest-neighbour sampling onto whole device pixels, so the corners stay
+// sharp (3 × 3 cell pixels become, for instance, 6 × 6 at scale 2) and no piece blends into its
+// neighbour. At scale 1 the corners are copied as they are and edges and centre stretched.
 const QImage& xpcmdbutton::composedFace(short cell) {
     QImage& face = faces_.at(cell);
-    if (face.size() == size())
+    const qreal ratio = devicePixelRatioF();
+    const QSize device = (QSizeF(size()) * ratio).toSize();
+    if (face.size() == device && face.devicePixelRatio() == ratio)
         return face;
-    const double w = width();
-    const double h = height();
-    const double wr = w - 3, hb = h - 3, wi = w - 6, hi = h - 6;
+    const int c = qRound(3 * ratio);
+    const int w = device.width();
+    const int h = device.height();
+    const int wr = w - c, hb = h - c, wi = w - 2 * c, hi = h - 2 * c;
     const Piece pieces[] = {
-        {{0, 0, 3, 3}, {0, 0, 3, 3}},     {{wr, 0, 3, 3}, {15, 0, 3, 3}},
-        {{wr, hb, 3, 3}, {15, 18, 3, 3}}, {{0, hb, 3, 3}, {0, 18, 3, 3}},
-        {{3, 0, wi, 3}, {3, 0, 12, 3}},   {{wr, 3, 3, hi}, {15, 3, 3, 15}},
-        {{0, 3, 3, hi}, {0, 3, 3, 15}},   {{3, hb, wi, 3}, {3, 18, 12, 3}},
-        {{3, 3, wi, hi}, {3, 3, 12, 15}},
+        {{0, 0, c, c}, {0, 0, 3, 3}},     {{wr, 0, c, c}, {15, 0, 3, 3}},
+        {{wr, hb, c, c}, {15, 18, 3, 3}}, {{0, hb, c, c}, {0, 18, 3, 3}},
+        {{c, 0, wi, c}, {3, 0, 12, 3}},   {{wr, c, c, hi}, {15, 3, 3, 15}},
+        {{0, c, c, hi}, {0, 3, 3, 15}},   {{c, hb, wi, c}, {3, 18, 12, 3}},
+        {{c, c, wi, hi}, {3, 3, 12, 15}},
     };
-    face = QImage(size(), QImage::Format_RGB32);
+    face = QImage(device, QImage::Format_RGB32);
     face.fill(Qt::white);
     QPainter painter(&face);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -255,6 +262,8 @@ const QImage& xpcmdbutton::composedFace(short cell) {
         if (piece.target.width() > 0 && piece.target.height() > 0)
             painter.drawImage(piece.target, pc.GraphicCell(cell), piece.source);
     }
+    painter.end();
+    face.setDevicePixelRatio(ratio);
     return face;
 }
 
@@ -348,6 +357,9 @@ bool xpcmdbutton::event(QEvent* event) {
 }
 
 void xpcmdbutton::paintEvent(QPaintEvent*) {
+    // Moved to a screen of another scale: the face shown is composed again at its device pixels.
+    if (surface_.devicePixelRatio() != devicePixelRatioF())
+        surface_ = composedFace(shownCell_);
     QPainter(this).drawImage(0, 0, surface_);
 }
 

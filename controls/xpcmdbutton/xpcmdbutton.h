@@ -93,6 +93,7 @@ private:
     short RestFace = 0;
 
     QImage surface_;
+    short shownCell_ = 0;
     std::array<QImage, FaceCells::Count> faces_;
     QPointF lblPosition_;
     QObject* pressedOn_ = nullptr;

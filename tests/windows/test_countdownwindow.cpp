@@ -1,19 +1,23 @@
+#include "system/clockchangenotifier.h"
+#include "windows/caretblinktimeout.h"
 #include "windows/form2.h"
 #include "windows/form3.h"
 #include "windowsfixture.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QLabel>
+#include <QStyleHints>
 #include <QTest>
 
 class TestCountdownWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void ticksEverySecond();
+    void ticksAtEachSecondBoundary();
     void countsSecondsDown_data();
     void countsSecondsDown();
     void keepsCountingDownOverMidnight();
+    void caretStopsBlinkingWhenIdle();
     void writesAutostartEntry();
     void reportsFailedAutostart();
     void opensLinkTargets_data();
@@ -21,15 +25,37 @@ private slots:
     void reportsLinkNoHandlerTakes();
 };
 
-void TestCountdownWindow::ticksEverySecond() {
+void TestCountdownWindow::ticksAtEachSecondBoundary() {
     WindowsFixture fixture;
+    fixture.clock.set(QDateTime(QDate(2005, 2, 1), QTime(8, 0, 0, 300)));
     fixture.storeTarget("2005", "6", "1");
     auto windows = fixture.start();
-    const auto* timer = windows->form2()->findChild<QTimer*>(QStringLiteral("Timer1"));
+    Form2* form = windows->form2();
+    auto* timer = form->findChild<QTimer*>(QStringLiteral("Timer1"));
     QVERIFY(timer->isActive());
-    QCOMPARE(timer->interval(), 1000);
-    QCOMPARE(textOf(windows->form2(), "Label6"), QString());
-    QTRY_COMPARE_WITH_TIMEOUT(textOf(windows->form2(), "Label6"), QStringLiteral("10339200"), 5000);
+    QVERIFY(timer->isSingleShot());
+    QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+    QCOMPARE(timer->interval(), 1700);
+    auto* clockChanges = form->findChild<ClockChangeNotifier*>();
+    QMetaObject::invokeMethod(clockChanges, "clockChanged");
+    QCOMPARE(timer->interval(), 1700);
+    QCOMPARE(textOf(form, "Label6"), QString());
+
+    fixture.clock.set(QDateTime(QDate(2005, 2, 1), QTime(8, 0, 1, 999)));
+    QMetaObject::invokeMethod(timer, "timeout");
+    QCOMPARE(textOf(form, "Label6"), QStringLiteral("10339199"));
+    QCOMPARE(timer->interval(), 1);
+
+    fixture.clock.set(QDateTime(QDate(2005, 2, 1), QTime(8, 0, 2, 4)));
+    QMetaObject::invokeMethod(timer, "timeout");
+    QCOMPARE(textOf(form, "Label6"), QStringLiteral("10339198"));
+    QCOMPARE(timer->interval(), 996);
+    QVERIFY(timer->isActive());
+
+    fixture.clock.set(QDateTime(QDate(2005, 2, 1), QTime(9, 30, 5, 250)));
+    QMetaObject::invokeMethod(clockChanges, "clockChanged");
+    QCOMPARE(timer->interval(), 750);
+    QCOMPARE(textOf(form, "Label6"), QStringLiteral("10339198"));
 }
 
 void TestCountdownWindow::countsSecondsDown_data() {
@@ -77,6 +103,28 @@ void TestCountdownWindow::keepsCountingDownOverMidnight() {
     form->Timer1_Timer();
     QCOMPARE(textOf(form, "Label3"), QStringLiteral("0"));
     QCOMPARE(textOf(form, "Label6"), QStringLiteral("-1"));
+}
+
+void TestCountdownWindow::caretStopsBlinkingWhenIdle() {
+    WindowsFixture fixture;
+    auto windows = fixture.start();
+    QWidget* text = windows->form2()->findChild<QWidget*>(QStringLiteral("Text2"));
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const int flashTime = hints->cursorFlashTime();
+    QVERIFY(flashTime > 0);
+    {
+        CaretBlinkTimeout caretBlink(std::chrono::milliseconds(50));
+        QTRY_COMPARE(hints->cursorFlashTime(), 0);
+
+        QTest::keyClick(text, Qt::Key_A);
+        QCOMPARE(hints->cursorFlashTime(), flashTime);
+        QTRY_COMPARE(hints->cursorFlashTime(), 0);
+
+        QTest::mouseClick(text, Qt::LeftButton);
+        QCOMPARE(hints->cursorFlashTime(), flashTime);
+        QTRY_COMPARE(hints->cursorFlashTime(), 0);
+    }
+    QCOMPARE(hints->cursorFlashTime(), flashTime);
 }
 
 void TestCountdownWindow::writesAutostartEntry() {

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+#include <QSocketNotifier>
+
+#include <memory>
+
+// Reports at once when the wall clock jumps against the timers, which run on elapsed time: when
+// the system clock is set and when the machine resumes from suspend. Where the system cannot
+// report it, it stays silent and costs nothing.
+class ClockChangeNotifier : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ClockChangeNotifier(QObject* parent = nullptr);
+    ~ClockChangeNotifier() override;
+
+signals:
+    void clockChanged();
+
+private:
+    void arm();
+    void readCancellation();
+
+    int timer_ = -1;
+    std::unique_ptr<QSocketNotifier> notifier_;
+};
