@@ -10,8 +10,10 @@ namespace {
 
 const QString EntryFileName = QStringLiteral("dovrenta.desktop");
 
-// Inside a quoted Exec argument these four characters must carry a backslash, and a literal
-// percent sign is written twice so that it is not taken for a field code.
+// Qt writes no desktop entries (QSettings' INI format quotes and escapes by other rules), so the
+// entry's own rules are applied here. Inside a quoted Exec argument these four characters must
+// carry a backslash, and a literal percent sign is written twice so that it is not taken for a
+// field code.
 QString QuotedExecArgument(const QString& argument) {
     QString quoted = QStringLiteral("\"");
     for (const QChar character : argument) {

@@ -44,7 +44,3 @@ void PropertyBag::WriteProperty(const QString& name, const QVariant& value,
     if (!sameValue(value, defaultValue))
         entries_.append({name, value});
 }
-
-bool PropertyBag::contains(const QString& name) const {
-    return indexOf(name) >= 0;
-}

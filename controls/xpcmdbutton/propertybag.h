@@ -23,7 +23,6 @@ public:
 
     QVariant ReadProperty(const QString& name, const QVariant& defaultValue) const;
     void WriteProperty(const QString& name, const QVariant& value, const QVariant& defaultValue);
-    bool contains(const QString& name) const;
 
 private:
     qsizetype indexOf(const QString& name) const;

@@ -1,3 +1,4 @@
+#include "support/testfiles.h"
 #include "system/autostart.h"
 
 #include <QDir>
@@ -316,8 +317,7 @@ void TestAutostart::reportsAFolderThatCannotBeWritten() {
     const QDir temp(dir_->path());
     if (!fileInTheWay.isEmpty()) {
         QVERIFY(temp.mkpath(QFileInfo(temp.filePath(fileInTheWay)).path()));
-        QFile file(temp.filePath(fileInTheWay));
-        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(PutFileInTheWay(temp.filePath(fileInTheWay)));
     }
     QVERIFY(!SetAutostartEntry(temp.filePath(folder), QStringLiteral("/usr/bin/dovrenta")));
 }
