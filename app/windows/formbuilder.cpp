@@ -3,11 +3,12 @@
 #include "windows/datelist.h"
 #include "windows/linklabel.h"
 #include "windows/textbox.h"
+#include "xpcmdbutton/picturefile.h"
 #include "xpcmdbutton/stdfont.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 
+#include <QFileInfo>
 #include <QLabel>
-#include <QPixmap>
 
 #include <map>
 #include <type_traits>
@@ -30,7 +31,7 @@ QLabel* makeLabel(const ControlSpec& spec, QWidget* form) {
     label->setWordWrap(spec.wordWrap);
     label->setText(spec.text);
     if (!spec.picture.isEmpty()) {
-        label->setPixmap(QPixmap(spec.picture));
+        label->setPixmap(LoadPicture(spec.picture, QFileInfo(spec.picture).suffix().toLatin1()));
         label->setScaledContents(spec.stretch);
     }
     return label;

@@ -1,5 +1,7 @@
 #include "windows/formframe.h"
 
+#include "xpcmdbutton/picturefile.h"
+
 #include <QIcon>
 #include <QScreen>
 #include <QWidget>
@@ -9,7 +11,7 @@ void SetUpFormFrame(QWidget* form, const QString& caption, TwipsSize clientArea)
     form->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     form->setWindowTitle(caption);
-    form->setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
+    form->setWindowIcon(QIcon(LoadPicture(QStringLiteral(":/pictures/icon.ico"), "ico")));
     form->setFixedSize(clientArea.toPixels());
 }
 

@@ -1,8 +1,11 @@
 #include "xpcmdbutton/facecells.h"
 
+#include "xpcmdbutton/picturefile.h"
+
 FaceCells::FaceCells() {
-    const QImage strip =
-        QImage(QStringLiteral(":/xpcmdbutton/facestrip.bmp")).convertToFormat(QImage::Format_RGB32);
+    const QImage strip = LoadPicture(QStringLiteral(":/xpcmdbutton/facestrip.bmp"), "bmp")
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
     for (int cell = 0; cell < Count; ++cell)
         cells_[cell] = strip.copy(cell * Width, 0, Width, Height);
 }

@@ -1,0 +1,15 @@
+#include "xpcmdbutton/picturefile.h"
+
+#include <QImageReader>
+#include <QPixmapCache>
+
+QPixmap LoadPicture(const QString& path, const QByteArray& format) {
+    QPixmap picture;
+    if (QPixmapCache::find(path, &picture))
+        return picture;
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    picture = QPixmap::fromImage(reader.read());
+    QPixmapCache::insert(path, picture);
+    return picture;
+}
