@@ -14,17 +14,18 @@
 #include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QComboBox>
+#include <QStringListModel>
 
 namespace {
 
-// One insertion for the whole list: added one by one, the 996 years cost the list and its view
-// 996 updates at start-up.
+// The entries are plain texts, so a string list holds them: the combo box's own item model would
+// make an item object with its own data list for each of the 996 years.
 void fillList(QComboBox* list, int first, int last, const QString& placeholder) {
     QStringList values;
     values.reserve(last - first + 1);
     for (int value = first; value <= last; ++value)
         values.append(QString::number(value));
-    list->addItems(values);
+    list->setModel(new QStringListModel(values, list));
     list->setEditText(placeholder);
 }
 
