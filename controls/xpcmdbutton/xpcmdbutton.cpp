@@ -237,6 +237,8 @@ void xpcmdbutton::applyFont() {
 // device pixel ratio with nearest-neighbour sampling onto whole device pixels, so the corners stay
 // sharp (3 × 3 cell pixels become, for instance, 6 × 6 at scale 2) and no piece blends into its
 // neighbour. At scale 1 the corners are copied as they are and edges and centre stretched.
+// qDrawBorderPixmap lays the pieces out in logical pixels, which at a fractional scale leaves
+// them on fractional device pixels; hence the pieces are placed here.
 const QImage& xpcmdbutton::composedFace(short cell) {
     QImage& face = faces_.at(cell);
     const qreal ratio = devicePixelRatioF();
