@@ -1,9 +1,9 @@
+#include "support/answeredmessagebox.h"
 #include "windows/accessibility.h"
 #include "windows/fonts.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
 #include "windows/form3.h"
-#include "windows/qtmessageboxes.h"
 #include "windows/qttranslation.h"
 #include "windows/textbox.h"
 #include "windowsfixture.h"
@@ -16,9 +16,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -261,13 +259,10 @@ void TestLayouts::namesEveryFocusableControl() {
 }
 
 void TestLayouts::showsQtsOwnTextsInChinese() {
-    QString okText;
-    QTimer::singleShot(0, this, [&okText] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        okText = box->button(QMessageBox::Ok)->text();
-        box->accept();
-    });
-    QtMessageBoxes().show({QStringLiteral("日期设置完毕,请重起本软件"), QStringLiteral("提示")});
+    const std::optional<ShownMessageBox> shown =
+        ShowAndAnswer({QStringLiteral("日期设置完毕,请重起本软件"), QStringLiteral("提示")});
+    QVERIFY(shown);
+    const QString okText = shown->buttonTexts.value(shown->buttons.indexOf(QMessageBox::Ok));
     QCOMPARE(okText, QStringLiteral("确定"));
 
     const std::unique_ptr<QMenu> menu(

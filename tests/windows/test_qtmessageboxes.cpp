@@ -1,41 +1,6 @@
-#include "windows/qtmessageboxes.h"
+#include "support/answeredmessagebox.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
-
-#include <optional>
-
-namespace {
-
-struct ShownBox {
-    QString text;
-    QString title;
-    QMessageBox::Icon icon;
-    QList<QMessageBox::StandardButton> buttons;
-};
-
-// Shows the message as the program does and, once the box is on screen, notes what it shows and
-// presses its first button, as a user would.
-std::optional<ShownBox> showAndAnswer(const Message& message) {
-    std::optional<ShownBox> shown;
-    QTimer::singleShot(0, [&shown] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        QList<QMessageBox::StandardButton> buttons;
-        for (QAbstractButton* button : box->buttons())
-            buttons.append(box->standardButton(button));
-        shown = ShownBox{box->text(), box->windowTitle(), box->icon(), buttons};
-        box->buttons().first()->click();
-    });
-    QtMessageBoxes().show(message);
-    return shown;
-}
-
-} // namespace
 
 class TestQtMessageBoxes : public QObject {
     Q_OBJECT
@@ -60,7 +25,7 @@ void TestQtMessageBoxes::showsTextTitleIconAndOkButton() {
     QFETCH(Message, message);
     QFETCH(QMessageBox::Icon, icon);
 
-    const std::optional<ShownBox> shown = showAndAnswer(message);
+    const std::optional<ShownMessageBox> shown = ShowAndAnswer(message);
 
     QVERIFY2(shown, "no modal message box was shown");
     QCOMPARE(shown->text, message.text);

@@ -1,3 +1,4 @@
+#include "support/facestripcell.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 #include "xpcmdbutton/xpcmdbuttonaccessible.h"
 
@@ -13,17 +14,11 @@ bool holds(const PropertyBag& bag, const QString& key) {
     return bag.ReadProperty(key, QVariant()).isValid();
 }
 
-QImage cell(int n) {
-    return QImage(QStringLiteral(FACESTRIP_FILE))
-        .convertToFormat(QImage::Format_RGB32)
-        .copy(n * 18, 0, 18, 21);
-}
-
 // The button's surface shows cell n stretched in nine pieces: compare the corner pixels and a
 // sample of the stretched edges and centre against the cell.
 bool showsCell(const xpcmdbutton& button, int n) {
     const QImage face = button.surface();
-    const QImage source = cell(n);
+    const QImage source = FaceStripCell(n);
     const int w = face.width();
     const int h = face.height();
     for (int d = 0; d < 3; ++d) {
@@ -93,13 +88,13 @@ void TestXpcmdbutton::initTestCase() {
 void TestXpcmdbutton::showsCellPixelForPixelAtItsOwnSize() {
     Fixture f;
     f.button->resize(18, 21);
-    QCOMPARE(f.button->surface(), cell(0));
+    QCOMPARE(f.button->surface(), FaceStripCell(0));
 }
 
 void TestXpcmdbutton::stretchesNinePieces() {
     Fixture f;
     const QImage face = f.button->surface();
-    const QImage source = cell(0);
+    const QImage source = FaceStripCell(0);
     QCOMPARE(face.size(), QSize(169, 29));
     QCOMPARE(face.pixel(166, 0), source.pixel(15, 0));
     QCOMPARE(face.pixel(168, 28), source.pixel(17, 20));

@@ -1,3 +1,4 @@
+#include "support/facestripcell.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QPainter>
@@ -62,8 +63,7 @@ void TestXpcmdbuttonScale::composesFaceAtDevicePixels() {
     window.show();
     QCOMPARE(button->devicePixelRatio(), 2);
 
-    const QImage strip(QStringLiteral(FACESTRIP_FILE));
-    const QImage source = strip.convertToFormat(QImage::Format_RGB32).copy(cell * 18, 0, 18, 21);
+    const QImage source = FaceStripCell(cell);
     QImage face = button->surface();
     QCOMPARE(face.devicePixelRatio(), 2.0);
     face.setDevicePixelRatio(1);
