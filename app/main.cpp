@@ -26,10 +26,10 @@ int main(int argc, char** argv) {
     CaretBlinkTimeout caretBlinkTimeout;
 
     SystemClock clock;
-    SettingsStore store(SettingsStore::defaultFilePath());
+    SettingsStore store(SettingsStore::defaultLocation());
     QtMessageBoxes messages;
     ShellOpener shell(messages);
-    WindowSet windows({store, clock, messages, shell, AutostartFolder(),
+    WindowSet windows({store, clock, messages, shell, AutostartLocation(),
                        QCoreApplication::applicationFilePath(), [] { QCoreApplication::exit(0); }});
     windows.start();
     return application.exec();

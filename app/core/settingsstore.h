@@ -6,30 +6,32 @@
 #include <stdexcept>
 #include <utility>
 
-// A write to the settings file that did not reach the disk.
+// A save that did not reach the system's store.
 class SettingsWriteError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-// The per-user store of texts, addressed by (application, section, key). It lives in one INI
-// file; the application and section names are kept exactly, so " myapp" and "myapp" are two
-// stores. Every save replaces the file atomically, so a reader or a second running copy never
-// sees a half-written file.
+// The per-user store of texts, addressed by (application, section, key). The application and
+// section names are kept exactly, so " myapp" and "myapp" are two stores. On Linux it lives in
+// one INI file, which every save replaces atomically, so a reader or a second running copy never
+// sees a half-written file. On Windows it lives in the registry, under a key of the current user.
 class SettingsStore {
 public:
     using Entries = QList<std::pair<QString, QString>>;
 
-    explicit SettingsStore(QString filePath);
+    // location is the INI file's path on Linux, the key's path under HKEY_CURRENT_USER on
+    // Windows.
+    explicit SettingsStore(QString location);
 
-    // dovrenta/settings.ini in the user's configuration folder.
-    static QString defaultFilePath();
+    // dovrenta/settings.ini in the user's configuration folder; Software\Dovrenta.
+    static QString defaultLocation();
 
     // The stored text, or the empty text when nothing was stored under that key.
     QString GetSetting(const QString& application, const QString& section,
                        const QString& key) const;
 
-    // Throws SettingsWriteError when the file could not be written.
+    // Throws SettingsWriteError when the value could not be stored.
     void SaveSetting(const QString& application, const QString& section, const QString& key,
                      const QString& value);
 
@@ -39,8 +41,5 @@ public:
     void SaveSettings(const QString& application, const QString& section, const Entries& entries);
 
 private:
-    void writeDraft(const QString& draftPath, const QList<std::pair<QString, QString>>& values);
-    [[noreturn]] void fail() const;
-
-    QString filePath_;
+    QString location_;
 };

@@ -2,15 +2,10 @@
 
 #include <QString>
 
-// The desktop's per-user start-up list, inside the user's configuration folder: every desktop
-// entry in this folder is started at login.
-QString AutostartFolder();
+// Where the system keeps the programs it starts when the user logs in: the desktop's per-user
+// autostart folder on Linux, the Run key under HKEY_LOCAL_MACHINE on Windows.
+QString AutostartLocation();
 
-// The desktop entry that starts the program at programPath with no arguments, named and with the
-// icon as in the menu.
-QString DesktopEntryFor(const QString& programPath);
-
-// Writes the program's entry into folder, creating the folder when needed, and replaces an
-// earlier entry in one step so that a failed write leaves the old one intact. True exactly when
-// the new entry is in place.
-bool SetAutostartEntry(const QString& folder, const QString& programPath);
+// Puts the entry that starts the program at programPath into location, replacing an earlier
+// one. True exactly when the new entry is in place.
+bool SetAutostartEntry(const QString& location, const QString& programPath);

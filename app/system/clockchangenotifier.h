@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QSocketNotifier>
 
 #include <memory>
 
@@ -19,9 +18,7 @@ signals:
     void clockChanged();
 
 private:
-    void arm();
-    void readCancellation();
-
-    int timer_ = -1;
-    std::unique_ptr<QSocketNotifier> notifier_;
+    // How this system reports a change; it raises clockChanged.
+    class SystemReport;
+    std::unique_ptr<SystemReport> report_;
 };

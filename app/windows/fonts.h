@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QFont>
 #include <QString>
 
 class QApplication;
 
-// The program's fonts on this desktop: a sans-serif with Chinese glyphs wherever the layouts
-// ask for the classic dialog sans-serif, and the Kai face for the help window's title.
-inline const QString SansSerifFamily = QStringLiteral("WenQuanYi Micro Hei");
-inline const QString KaiFamily = QStringLiteral("AR PL KaitiM GB");
+// The families that stand for the layouts' fonts on this system: the classic dialog sans-serif
+// and the Kai face of the help window's title, both with Chinese glyphs.
+const QString& SansSerifFamily();
+const QString& KaiFamily();
 
-// The default dialog font, used by every window and control that names no font of its own.
-QFont DialogFont();
+// Sets the font of every window and control that names none of its own, and tells Qt what to
+// use where a family the layouts name is missing.
 void ApplyDialogFont(QApplication& application);

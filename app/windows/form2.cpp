@@ -108,7 +108,7 @@ void Form2::xpcmdbutton1_Click() {
 }
 
 void Form2::xpcmdbutton2_Click() {
-    const bool written = SetAutostartEntry(services_.autostartFolder, services_.programPath);
+    const bool written = SetAutostartEntry(services_.autostartLocation, services_.programPath);
     services_.messages.show(
         {written ? QStringLiteral("Sucess!") : QStringLiteral("Fail"), QStringLiteral("结果")});
 }

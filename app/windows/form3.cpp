@@ -30,10 +30,10 @@ Form3::Form3(Services& services, Navigator& navigator)
     // clang-format off
     const ControlSpec layoutTable[] = {
         {.name = "Label1", .kind = Kind::Label, .twips = {960, 180, 3075, 615}, .text = "Dovrenta",
-         .font = ControlSpec::Font{KaiFamily, 24, true}, .foreground = Red,
+         .font = ControlSpec::Font{KaiFamily(), 24, true}, .foreground = Red,
          .background = Background::Opaque},
         {.name = "Label5", .kind = Kind::Label, .twips = {4800, 180, 1935, 495}, .text = "V1.6",
-         .font = ControlSpec::Font{SansSerifFamily, 24}, .foreground = Red,
+         .font = ControlSpec::Font{SansSerifFamily(), 24}, .foreground = Red,
          .background = Background::Opaque},
         {.name = "Text1", .kind = Kind::TextBox, .twips = {180, 780, 5055, 5175}, .tabIndex = 0,
          .text = introduction, .foreground = Red, .scrollBar = ControlSpec::ScrollBar::Vertical,
@@ -59,13 +59,13 @@ Form3::Form3(Services& services, Navigator& navigator)
 }
 
 void Form3::Label6_Click() {
-    services_.shell.OpenWithShell(WebAddress);
+    services_.shell.OpenWithShell(winId(), WebAddress);
 }
 
 void Form3::Label7_Click() {
-    services_.shell.OpenWithShell(QStringLiteral("mailto:") + FirstMailAddress);
+    services_.shell.OpenWithShell(winId(), QStringLiteral("mailto:") + FirstMailAddress);
 }
 
 void Form3::Label8_Click() {
-    services_.shell.OpenWithShell(QStringLiteral("mailto:") + SecondMailAddress);
+    services_.shell.OpenWithShell(winId(), QStringLiteral("mailto:") + SecondMailAddress);
 }

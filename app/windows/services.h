@@ -16,7 +16,7 @@ struct Services {
     const Clock& clock;
     MessageBoxes& messages;
     ShellOpener& shell;
-    QString autostartFolder;
+    QString autostartLocation;
     QString programPath;
     std::function<void()> exitProgram;
 };

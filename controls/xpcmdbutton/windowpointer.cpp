@@ -1,6 +1,5 @@
 #include "xpcmdbutton/windowpointer.h"
 
-#include <QCursor>
 #include <QEvent>
 #include <QWidget>
 
@@ -14,9 +13,9 @@ void WindowPointer::watch(QWidget* window) {
 }
 
 std::optional<QPoint> WindowPointer::position() const {
-    if (!inside_)
+    if (!inside_ || !window_)
         return std::nullopt;
-    return QCursor::pos();
+    return systemPosition(*window_);
 }
 
 bool WindowPointer::eventFilter(QObject* watched, QEvent* event) {

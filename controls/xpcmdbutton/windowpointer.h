@@ -8,7 +8,8 @@
 
 class QWidget;
 
-// Where the pointer is while it is over a window, and nothing once it has left it. Some
+// Where the pointer is in a window's client area while it is over the window, and nothing once
+// it has left it. Some
 // desktops tell a program the pointer's position only while the pointer is over one of its
 // windows, so the last position inside would otherwise stand for ever; the window's leave and
 // enter events say when to trust the position.
@@ -25,6 +26,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The system's pointer position in window's client area, in the window's own pixels.
+    static QPoint systemPosition(const QWidget& window);
+
     QPointer<QWidget> window_;
     bool inside_ = true;
 };

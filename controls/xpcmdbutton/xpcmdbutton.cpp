@@ -280,9 +280,9 @@ void xpcmdbutton::centreCaption() {
 }
 
 void xpcmdbutton::HoverPoll() {
-    const std::optional<QPoint> screen = pointerPosition_();
-    const QPointF pointer = screen ? mapFromGlobal(QPointF(*screen)) : QPointF();
-    const bool outside = !screen || pointer.x() < 0 || pointer.y() < 0 || pointer.x() > width() ||
+    const std::optional<QPoint> inWindow = pointerPosition_();
+    const QPointF pointer = inWindow ? mapFrom(window(), QPointF(*inWindow)) : QPointF();
+    const bool outside = !inWindow || pointer.x() < 0 || pointer.y() < 0 || pointer.x() > width() ||
                          pointer.y() > height();
     if (!outside)
         return;

@@ -24,8 +24,8 @@ class xpcmdbutton : public QWidget {
 
 public:
     static constexpr QLatin1StringView ProgId{"Project1.xpcmdbutton"};
-    // Where the pointer is on the screen, or nothing once it has left the program's windows;
-    // tests put their own position here.
+    // Where the pointer is in the client area of the button's window, or nothing once it has
+    // left the window; tests put their own position here.
     using PointerPosition = std::function<std::optional<QPoint>()>;
 
     explicit xpcmdbutton(QWidget* parent = nullptr);

@@ -176,7 +176,7 @@ void TestSettingsStore::defaultsToTheUserConfigFolder() {
     QFETCH(QString, expected);
     ScopedEnvironmentVariable variable("XDG_CONFIG_HOME");
     variable.set(configHome);
-    QCOMPARE(SettingsStore::defaultFilePath(), expected);
+    QCOMPARE(SettingsStore::defaultLocation(), expected);
 }
 
 // Two copies of the program saving at once: each writer runs in its own process, as the

@@ -17,3 +17,8 @@ inline bool WriteExecutableScript(const QString& path, const QByteArray& body) {
     return script.open(QIODevice::WriteOnly) && script.write("#!/bin/sh\n" + body + '\n') > 0 &&
            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
+
+// The PATH with folder searched first, so that a script there stands in for a system program.
+inline QByteArray PathWithFolderFirst(const QString& folder) {
+    return QFile::encodeName(folder) + ':' + qgetenv("PATH");
+}

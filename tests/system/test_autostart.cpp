@@ -1,5 +1,6 @@
 #include "support/testfiles.h"
 #include "system/autostart.h"
+#include "system/desktopentry.h"
 
 #include <QDir>
 #include <QFile>
@@ -200,7 +201,7 @@ void TestAutostart::followsTheConfigHome() {
         qputenv("XDG_CONFIG_HOME", *configHome);
     else
         qunsetenv("XDG_CONFIG_HOME");
-    QCOMPARE(AutostartFolder(), expected);
+    QCOMPARE(AutostartLocation(), expected);
 }
 
 // The names and the icon are the menu entry's, so the desktop's start-up settings show the

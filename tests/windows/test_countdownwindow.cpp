@@ -135,14 +135,14 @@ void TestCountdownWindow::writesAutostartEntry() {
 
     const Message success{QStringLiteral("Sucess!"), QStringLiteral("结果")};
     QCOMPARE(fixture.messages.shown, (QList{success, success}));
-    QFile entry(fixture.services.autostartFolder + QStringLiteral("/dovrenta.desktop"));
+    QFile entry(fixture.services.autostartLocation + QStringLiteral("/dovrenta.desktop"));
     QVERIFY(entry.open(QIODevice::ReadOnly));
     QVERIFY(entry.readAll().contains("Exec=\"/opt/dovrenta/bin/dovrenta\"\n"));
 }
 
 void TestCountdownWindow::reportsFailedAutostart() {
     WindowsFixture fixture;
-    QVERIFY(PutFileInTheWay(fixture.services.autostartFolder));
+    QVERIFY(PutFileInTheWay(fixture.services.autostartLocation));
     auto windows = fixture.start();
 
     click(windows->form2(), "xpcmdbutton2");
@@ -178,15 +178,11 @@ void TestCountdownWindow::opensLinkTargets() {
 
 void TestCountdownWindow::reportsLinkNoHandlerTakes() {
     WindowsFixture fixture;
-    ShellOpener failing(fixture.messages, QStringLiteral("/bin/false"));
-    Services services = fixture.services;
-    WindowSet windows{Services{services.store, services.clock, services.messages, failing,
-                               services.autostartFolder, services.programPath,
-                               services.exitProgram}};
-    windows.start();
-    windows.showHelp();
+    QVERIFY(WriteExecutableScript(fixture.dir.filePath(QStringLiteral("xdg-open")), "exit 3"));
+    const auto windows = fixture.start();
+    windows->showHelp();
 
-    QTest::mouseClick(windows.form3()->findChild<QLabel*>(QStringLiteral("Label8")),
+    QTest::mouseClick(windows->form3()->findChild<QLabel*>(QStringLiteral("Label8")),
                       Qt::LeftButton);
 
     const Message wrong{QStringLiteral("启动外部程序出错。"), QStringLiteral("Wrong"),

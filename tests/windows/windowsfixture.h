@@ -4,6 +4,7 @@
 #include "core/settingsstore.h"
 #include "support/fakeclock.h"
 #include "support/recordingmessageboxes.h"
+#include "support/scopedenvironmentvariable.h"
 #include "support/testfiles.h"
 #include "system/shellopener.h"
 #include "windows/services.h"
@@ -37,14 +38,18 @@ class WindowsFixture {
 public:
     WindowsFixture()
         : store(dir.filePath(QStringLiteral("config/settings.ini")))
-        , shell(messages, handlerScript())
+        , shell(messages)
         , services{store,
                    clock,
                    messages,
                    shell,
                    dir.filePath(QStringLiteral("autostart")),
                    QStringLiteral("/opt/dovrenta/bin/dovrenta"),
-                   [this] { ++exits; }} {}
+                   [this] { ++exits; }} {
+        WriteExecutableScript(dir.filePath(QStringLiteral("xdg-open")),
+                              R"(printf '%s\n' "$1" >> "$(dirname "$0")/opened.txt")");
+        path.set(PathWithFolderFirst(dir.path()));
+    }
 
     void storeTarget(const QString& year, const QString& month, const QString& day,
                      const QString& eventText = QString()) {
@@ -76,14 +81,8 @@ public:
     SettingsStore store;
     FakeClock clock;
     RecordingMessageBoxes messages;
+    ScopedEnvironmentVariable path{"PATH"};
     ShellOpener shell;
     Services services;
     int exits = 0;
-
-private:
-    QString handlerScript() {
-        const QString path = dir.filePath(QStringLiteral("open-handler"));
-        WriteExecutableScript(path, R"(printf '%s\n' "$1" >> "$(dirname "$0")/opened.txt")");
-        return path;
-    }
 };

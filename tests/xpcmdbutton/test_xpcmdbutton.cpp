@@ -45,7 +45,7 @@ struct Fixture {
         button->setGeometry(10, 10, 169, 29);
         button->setPointerPosition([this]() -> std::optional<QPoint> {
             ++polls;
-            return button->mapToGlobal(pointer);
+            return button->mapTo(&window, pointer);
         });
         window.show();
     }
@@ -277,7 +277,7 @@ void TestXpcmdbutton::hoverEndsWhenThePointerLeavesTheWindow() {
     QVERIFY(!pointer.position());
     QEnterEvent enter(QPointF(15, 15), QPointF(15, 15), window.mapToGlobal(QPointF(15, 15)));
     QCoreApplication::sendEvent(&window, &enter);
-    QCOMPARE(pointer.position(), QCursor::pos());
+    QCOMPARE(pointer.position(), window.mapFromGlobal(QCursor::pos()));
 }
 
 void TestXpcmdbutton::clicksOnPressAndRelease() {

@@ -1,4 +1,5 @@
 #include "system/autostart.h"
+#include "system/desktopentry.h"
 #include "system/desktopnames.h"
 
 #include "core/userconfigfolder.h"
@@ -53,7 +54,8 @@ QString EscapedStringValue(const QString& value) {
 
 } // namespace
 
-QString AutostartFolder() {
+// Every desktop entry in the folder is started at login.
+QString AutostartLocation() {
     return UserConfigFolder() + QStringLiteral("/autostart");
 }
 
@@ -62,6 +64,7 @@ QString DesktopEntryFor(const QString& programPath) {
            EscapedStringValue(QuotedExecArgument(programPath)) + u'\n';
 }
 
+// The entry replaces an earlier one in one step, so a failed write leaves the old one intact.
 bool SetAutostartEntry(const QString& folder, const QString& programPath) {
     if (!QDir().mkpath(folder))
         return false;

@@ -47,6 +47,19 @@ bool takeTurn(QLockFile& lock) {
     return false;
 }
 
+[[noreturn]] void fail(const QString& filePath) {
+    throw SettingsWriteError(
+        QStringLiteral("无法写入 %1").arg(QDir::toNativeSeparators(filePath)).toStdString());
+}
+
+bool writeDraft(const QString& draftPath, const QList<std::pair<QString, QString>>& values) {
+    QSettings settings(draftPath, QSettings::IniFormat);
+    for (const auto& [path, value] : values)
+        settings.setValue(path, value);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
 // Replaces target in one step, as only the system's rename does.
 bool replaceFile(const QString& replacement, const QString& target) {
     return std::rename(QFile::encodeName(replacement).constData(),
@@ -55,16 +68,16 @@ bool replaceFile(const QString& replacement, const QString& target) {
 
 } // namespace
 
-SettingsStore::SettingsStore(QString filePath)
-    : filePath_(std::move(filePath)) {}
+SettingsStore::SettingsStore(QString location)
+    : location_(std::move(location)) {}
 
-QString SettingsStore::defaultFilePath() {
+QString SettingsStore::defaultLocation() {
     return UserConfigFolder() + QStringLiteral("/dovrenta/settings.ini");
 }
 
 QString SettingsStore::GetSetting(const QString& application, const QString& section,
                                   const QString& key) const {
-    const QSettings settings(filePath_, QSettings::IniFormat);
+    const QSettings settings(location_, QSettings::IniFormat);
     return settings.value(entryPath(application, section, key)).toString();
 }
 
@@ -83,31 +96,15 @@ void SettingsStore::SaveSettings(const QString& application, const QString& sect
     QList<std::pair<QString, QString>> values;
     for (const auto& [key, value] : entries)
         values.append({entryPath(application, section, key), value});
-    if (!QDir().mkpath(QFileInfo(filePath_).absolutePath()))
-        fail();
-    QLockFile lock(filePath_ + QStringLiteral(".lock"));
+    if (!QDir().mkpath(QFileInfo(location_).absolutePath()))
+        fail(location_);
+    QLockFile lock(location_ + QStringLiteral(".lock"));
     if (!takeTurn(lock))
-        fail();
-    QTemporaryFile draft(filePath_ + QStringLiteral(".XXXXXX"));
-    if (!draft.open() || !copyFileInto(filePath_, draft))
-        fail();
+        fail(location_);
+    QTemporaryFile draft(location_ + QStringLiteral(".XXXXXX"));
+    if (!draft.open() || !copyFileInto(location_, draft))
+        fail(location_);
     draft.close();
-    writeDraft(draft.fileName(), values);
-    if (!replaceFile(draft.fileName(), filePath_))
-        fail();
-}
-
-void SettingsStore::writeDraft(const QString& draftPath,
-                               const QList<std::pair<QString, QString>>& values) {
-    QSettings settings(draftPath, QSettings::IniFormat);
-    for (const auto& [path, value] : values)
-        settings.setValue(path, value);
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
-        fail();
-}
-
-void SettingsStore::fail() const {
-    throw SettingsWriteError(
-        QStringLiteral("无法写入 %1").arg(QDir::toNativeSeparators(filePath_)).toStdString());
+    if (!writeDraft(draft.fileName(), values) || !replaceFile(draft.fileName(), location_))
+        fail(location_);
 }
