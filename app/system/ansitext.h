@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// text in the system's ANSI code page, as the system's "A" calls take it. A character the code
+// page lacks becomes the code page's substitution character.
+QByteArray AnsiText(const QString& text);
