@@ -1,8 +1,8 @@
 #include "core/countdowntarget.h"
 #include "core/restoredtarget.h"
 #include "core/settingsstore.h"
+#include "support/temporarystore.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using ListTexts = std::optional<RestoredTarget::ListTexts>;
@@ -22,12 +22,12 @@ private:
         SettingsStore(path()).SaveSetting(CountdownTarget::application, CountdownTarget::section,
                                           key, value);
     }
-    QString path() const { return dir_->filePath(QStringLiteral("settings.ini")); }
-    std::unique_ptr<QTemporaryDir> dir_;
+    QString path() const { return temporary_->location(); }
+    std::unique_ptr<TemporaryStore> temporary_;
 };
 
 void TestRestoredTarget::init() {
-    dir_ = std::make_unique<QTemporaryDir>();
+    temporary_ = std::make_unique<TemporaryStore>();
 }
 
 void TestRestoredTarget::restoresStoredTarget_data() {

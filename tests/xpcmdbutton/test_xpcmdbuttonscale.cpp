@@ -1,6 +1,7 @@
 #include "support/facestripcell.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QTest>
 
@@ -70,5 +71,12 @@ void TestXpcmdbuttonScale::composesFaceAtDevicePixels() {
     QCOMPARE(face, ninePiecesAtDeviceSize(source, size, 2));
 }
 
-QTEST_MAIN(TestXpcmdbuttonScale)
+// The screen is scaled by 2 before the application starts; set here rather than by the test
+// runner, since Wine keeps Qt's variables from the programs it runs.
+int main(int argc, char** argv) {
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication application(argc, argv);
+    TestXpcmdbuttonScale test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_xpcmdbuttonscale.moc"
