@@ -4,10 +4,12 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+// The Windows program carries the translation in its resources; on Linux it comes with Qt.
 bool InstallChineseQtTexts(QCoreApplication& application) {
     auto* translator = new QTranslator(&application);
-    if (!translator->load(QStringLiteral("qtbase_zh_CN"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    const QString name = QStringLiteral("qtbase_zh_CN");
+    if (!translator->load(name, QStringLiteral(":/translations")) &&
+        !translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
         return false;
     }

@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
@@ -140,13 +141,19 @@ void TestLayouts::framesWindows() {
 }
 
 void TestLayouts::usesFontsWithChineseGlyphs() {
-    const auto family = [](const QWidget* w) { return QFontInfo(w->font()).family(); };
+    if (QFontDatabase::families().isEmpty())
+        QSKIP("the test's platform has no fonts to draw with");
+    // The family the layout names, or the system's stand-in for it.
+    const auto drawnIn = [](const QWidget* w, const QString& named) {
+        const QStringList accepted = QStringList{named} + QFont::substitutes(named);
+        return accepted.contains(QFontInfo(w->font()).family());
+    };
     const QWidget* kaiTitle = window(3)->findChild<QLabel*>(QStringLiteral("Label1"));
-    QCOMPARE(family(kaiTitle), KaiFamily());
+    QVERIFY(drawnIn(kaiTitle, KaiFamily()));
     QVERIFY(kaiTitle->font().bold());
     QCOMPARE(kaiTitle->font().pointSizeF(), 24.0);
     const auto* counter = window(2)->findChild<QLabel*>(QStringLiteral("Label6"));
-    QCOMPARE(family(counter), SansSerifFamily());
+    QVERIFY(drawnIn(counter, SansSerifFamily()));
     QCOMPARE(counter->font().pointSizeF(), 18.0);
     const auto* link = window(3)->findChild<QLabel*>(QStringLiteral("Label7"));
     QVERIFY(link->font().underline());

@@ -5,6 +5,7 @@
 #include "support/fakeclock.h"
 #include "support/recordingmessageboxes.h"
 #include "support/scopedenvironmentvariable.h"
+#include "support/temporarystore.h"
 #include "support/testfiles.h"
 #include "system/shellopener.h"
 #include "windows/services.h"
@@ -33,11 +34,11 @@ inline QString textOf(QWidget* window, const char* name) {
 }
 
 // A program's worth of windows over a temporary store, a set clock, recorded message boxes
-// and a link handler that only writes down what it was asked to open.
+// and, on Linux, a link handler that only writes down what it was asked to open.
 class WindowsFixture {
 public:
     WindowsFixture()
-        : store(dir.filePath(QStringLiteral("config/settings.ini")))
+        : store(temporaryStore.location())
         , shell(messages)
         , services{store,
                    clock,
@@ -78,6 +79,7 @@ public:
     }
 
     QTemporaryDir dir;
+    TemporaryStore temporaryStore;
     SettingsStore store;
     FakeClock clock;
     RecordingMessageBoxes messages;
