@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <stdexcept>
 #include <utility>
@@ -41,5 +42,9 @@ public:
     void SaveSettings(const QString& application, const QString& section, const Entries& entries);
 
 private:
+    // Refuses an empty name and one with '/' or '\': QSettings and the registry both read those
+    // as separators, so such a name would silently address another entry.
+    static void checkNames(const QStringList& names);
+
     QString location_;
 };

@@ -14,16 +14,6 @@
 
 namespace {
 
-// QSettings treats '/' and '\' as group separators; the names the program uses have neither,
-// and a name that had one would silently address another entry.
-QString entryPath(const QString& application, const QString& section, const QString& key) {
-    for (const QString& name : {application, section, key}) {
-        if (name.isEmpty() || name.contains(u'/') || name.contains(u'\\'))
-            throw std::invalid_argument("settings names must be non-empty, without '/' or '\\'");
-    }
-    return application + u'/' + section + u'/' + key;
-}
-
 bool copyFileInto(const QString& sourcePath, QFile& target) {
     QFile source(sourcePath);
     if (!source.exists())
@@ -68,22 +58,15 @@ bool replaceFile(const QString& replacement, const QString& target) {
 
 } // namespace
 
-SettingsStore::SettingsStore(QString location)
-    : location_(std::move(location)) {}
-
 QString SettingsStore::defaultLocation() {
     return UserConfigFolder() + QStringLiteral("/dovrenta/settings.ini");
 }
 
 QString SettingsStore::GetSetting(const QString& application, const QString& section,
                                   const QString& key) const {
+    checkNames({application, section, key});
     const QSettings settings(location_, QSettings::IniFormat);
-    return settings.value(entryPath(application, section, key)).toString();
-}
-
-void SettingsStore::SaveSetting(const QString& application, const QString& section,
-                                const QString& key, const QString& value) {
-    SaveSettings(application, section, {{key, value}});
+    return settings.value(application + u'/' + section + u'/' + key).toString();
 }
 
 // QSettings keeps values it could not write in a cache shared by the whole process and writes
@@ -94,8 +77,10 @@ void SettingsStore::SaveSetting(const QString& application, const QString& secti
 void SettingsStore::SaveSettings(const QString& application, const QString& section,
                                  const Entries& entries) {
     QList<std::pair<QString, QString>> values;
-    for (const auto& [key, value] : entries)
-        values.append({entryPath(application, section, key), value});
+    for (const auto& [key, value] : entries) {
+        checkNames({application, section, key});
+        values.append({application + u'/' + section + u'/' + key, value});
+    }
     if (!QDir().mkpath(QFileInfo(location_).absolutePath()))
         fail(location_);
     QLockFile lock(location_ + QStringLiteral(".lock"));

@@ -3,21 +3,13 @@
 #include <QScopeGuard>
 
 #include <optional>
-#include <stdexcept>
 #include <string>
 
 #include <windows.h>
 
 namespace {
 
-// The registry separates keys with '\'; '/' is refused as on Linux, so that one set of names
-// works on both systems.
-std::wstring keyPath(const QString& location, const QString& application, const QString& section,
-                     const QList<QString>& keys) {
-    for (const QString& name : QList<QString>{application, section} + keys) {
-        if (name.isEmpty() || name.contains(u'/') || name.contains(u'\\'))
-            throw std::invalid_argument("settings names must be non-empty, without '/' or '\\'");
-    }
+std::wstring keyPath(const QString& location, const QString& application, const QString& section) {
     return (location + u'\\' + application + u'\\' + section).toStdWString();
 }
 
@@ -28,18 +20,17 @@ std::wstring keyPath(const QString& location, const QString& application, const 
 }
 
 // A REG_SZ holds the text and one terminating zero; a text that holds zeros of its own keeps
-// them.
+// them. The buffer is rounded up to whole characters, since another program may have stored an
+// odd number of bytes.
 std::optional<QString> readValue(HKEY key, const QString& name) {
     const std::wstring valueName = name.toStdWString();
     DWORD type = 0;
     DWORD size = 0;
-    LSTATUS status = ERROR_MORE_DATA;
     std::wstring data;
+    LSTATUS status = ERROR_MORE_DATA;
     while (status == ERROR_MORE_DATA) {
-        if (RegQueryValueExW(key, valueName.c_str(), nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS)
-            return std::nullopt;
-        data.resize(size / sizeof(wchar_t));
+        data.resize((size + 1) / sizeof(wchar_t));
+        size = DWORD(data.size() * sizeof(wchar_t));
         status = RegQueryValueExW(key, valueName.c_str(), nullptr, &type,
                                   reinterpret_cast<BYTE*>(data.data()), &size);
     }
@@ -67,36 +58,28 @@ void restoreValue(HKEY key, const QString& name, const std::optional<QString>& e
 
 } // namespace
 
-SettingsStore::SettingsStore(QString location)
-    : location_(std::move(location)) {}
-
 QString SettingsStore::defaultLocation() {
     return QStringLiteral("Software\\Dovrenta");
 }
 
 QString SettingsStore::GetSetting(const QString& application, const QString& section,
                                   const QString& key) const {
+    checkNames({application, section, key});
     HKEY sectionKey = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, keyPath(location_, application, section, {key}).c_str(), 0,
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, keyPath(location_, application, section).c_str(), 0,
                       KEY_QUERY_VALUE, &sectionKey) != ERROR_SUCCESS)
         return {};
     const auto closeKey = qScopeGuard([sectionKey] { RegCloseKey(sectionKey); });
     return readValue(sectionKey, key).value_or(QString());
 }
 
-void SettingsStore::SaveSetting(const QString& application, const QString& section,
-                                const QString& key, const QString& value) {
-    SaveSettings(application, section, {{key, value}});
-}
-
 // The registry stores each value on its own; when one is refused, the values written before
 // it are put back as they were, so the save leaves all of them or none.
 void SettingsStore::SaveSettings(const QString& application, const QString& section,
                                  const Entries& entries) {
-    QList<QString> keys;
     for (const auto& entry : entries)
-        keys.append(entry.first);
-    const std::wstring path = keyPath(location_, application, section, keys);
+        checkNames({application, section, entry.first});
+    const std::wstring path = keyPath(location_, application, section);
     HKEY sectionKey = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0,
                         KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &sectionKey,

@@ -1,0 +1,18 @@
+#include "core/settingsstore.h"
+
+#include <stdexcept>
+
+SettingsStore::SettingsStore(QString location)
+    : location_(std::move(location)) {}
+
+void SettingsStore::SaveSetting(const QString& application, const QString& section,
+                                const QString& key, const QString& value) {
+    SaveSettings(application, section, {{key, value}});
+}
+
+void SettingsStore::checkNames(const QStringList& names) {
+    for (const QString& name : names) {
+        if (name.isEmpty() || name.contains(u'/') || name.contains(u'\\'))
+            throw std::invalid_argument("settings names must be non-empty, without '/' or '\\'");
+    }
+}
