@@ -13,25 +13,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-openbox >"$work/wm.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/desktop.sh"
+start_desktop
 
 export XDG_CONFIG_HOME="$work/config"
 QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 pids+=("$program_pid")
 
-window=""
-for _ in $(seq 300); do
-    window="$(wmctrl -l 2>/dev/null | awk '$NF == "Dovrenta" { print $1; exit }' || true)"
-    [[ -n "$window" ]] && break
-    sleep 0.1
-done
+window="$(wait_for_window Dovrenta 300)"
 if [[ -z "$window" ]]; then
     echo "no window titled Dovrenta"
     cat "$work/program.log" "$work/wm.log"
@@ -59,8 +49,6 @@ wait_until() {
     return 1
 }
 out_of_reach() { ! in_reach "$1"; }
-window_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true; }
-click_at() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 
 # The countdown window has no taskbar button and nothing else shows it: it comes back itself.
 xdotool windowminimize "$window"

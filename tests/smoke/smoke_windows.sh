@@ -16,13 +16,8 @@ cleanup() {
 trap cleanup EXIT
 export WINEPREFIX="$work/wine" WINEDEBUG=-all LC_ALL=zh_CN.UTF-8
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-openbox >"$work/wm.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/desktop.sh"
+start_desktop
 
 wineboot --init >"$work/wineboot.log" 2>&1
 # A target about ten thousand days away: the day count has five digits.
@@ -38,12 +33,7 @@ program_pid=$!
 pids+=("$program_pid")
 
 # The first start in a new prefix takes a while.
-window=""
-for _ in $(seq 600); do
-    window="$(wmctrl -l 2>/dev/null | awk '$NF == "Dovrenta" { print $1; exit }' || true)"
-    [[ -n "$window" ]] && break
-    sleep 0.1
-done
+window="$(wait_for_window Dovrenta 600)"
 if [[ -z "$window" ]]; then
     echo "no window titled Dovrenta"
     cat "$work/program.log" "$work/wm.log"
@@ -69,8 +59,6 @@ echo "screenshot has $colours colours, $red red pixels in the day count"
 # The autostart button writes the program's folder and name into the Run key and says so. Wine
 # draws the window's caption inside the X window, so the button sits 19 pixels lower than in
 # the layout.
-click_at() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
-window_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true; }
 result=""
 for attempt in $(seq 100); do
     ((attempt % 20 == 1)) && click_at 320 353

@@ -1,0 +1,31 @@
+# Shared by the smoke tests: a real X server with a window manager, and a wait for a window.
+# The caller sets work (a scratch folder) and pids (an array its cleanup kills).
+
+# Starts Xvfb and openbox and exports DISPLAY.
+start_desktop() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    pids+=($!)
+    for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+    export DISPLAY=":$(cat "$work/display")"
+    openbox >"$work/wm.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+}
+
+# Prints the id of the window titled $1 once the window manager lists it, trying every tenth of
+# a second $2 times; prints nothing when it never appears.
+wait_for_window() {
+    local window=""
+    for _ in $(seq "$2"); do
+        window="$(wmctrl -l 2>/dev/null | awk -v title="$1" '$NF == title { print $1; exit }' || true)"
+        [[ -n "$window" ]] && break
+        sleep 0.1
+    done
+    echo "$window"
+}
+
+# The id of a visible window titled $1, or nothing.
+window_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true; }
+
+# A left click at $1, $2 inside the window whose id the caller keeps in window.
+click_at() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
