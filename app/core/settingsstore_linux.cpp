@@ -2,6 +2,7 @@
 
 #include "core/userconfigfolder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QTemporaryFile>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -48,6 +50,19 @@ bool writeDraft(const QString& draftPath, const QList<std::pair<QString, QString
         settings.setValue(path, value);
     settings.sync();
     return settings.status() == QSettings::NoError;
+}
+
+// A copy of the program that read the file before keeps its contents in QSettings' cache and
+// trusts them while the file's size and modification time stay the same. The file system
+// stamps times in clock ticks, so two saves of the same size in one tick would look alike:
+// each replacement is stamped at least a millisecond after the file it replaces.
+bool stampAfter(const QString& replacementPath, const QString& target) {
+    const QDateTime previous = QFileInfo(target).lastModified();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime stamp = previous.isValid() ? std::max(now, previous.addMSecs(1)) : now;
+    QFile replacement(replacementPath);
+    return replacement.open(QIODevice::ReadWrite | QIODevice::ExistingOnly) &&
+           replacement.setFileTime(stamp, QFileDevice::FileModificationTime);
 }
 
 // Replaces target in one step, as only the system's rename does.
@@ -90,6 +105,7 @@ void SettingsStore::SaveSettings(const QString& application, const QString& sect
     if (!draft.open() || !copyFileInto(location_, draft))
         fail(location_);
     draft.close();
-    if (!writeDraft(draft.fileName(), values) || !replaceFile(draft.fileName(), location_))
+    if (!writeDraft(draft.fileName(), values) || !stampAfter(draft.fileName(), location_) ||
+        !replaceFile(draft.fileName(), location_))
         fail(location_);
 }
