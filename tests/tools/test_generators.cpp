@@ -1,4 +1,5 @@
 #include <QDirIterator>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +20,25 @@ QStringList FilesBelow(const QString& folder) {
 QByteArray Contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Qt's raster engine rounds antialiased edges by one step differently on different processors,
+// so a theme icon drawn on one machine may differ from the committed one by that much.
+bool SamePixelsToARoundingStep(const QString& writtenPath, const QString& committedPath) {
+    const QImage written = QImage(writtenPath).convertToFormat(QImage::Format_ARGB32);
+    const QImage committed = QImage(committedPath).convertToFormat(QImage::Format_ARGB32);
+    if (written.isNull() || written.size() != committed.size())
+        return false;
+    for (int y = 0; y < written.height(); ++y) {
+        for (int x = 0; x < written.width(); ++x) {
+            const QRgb a = written.pixel(x, y);
+            const QRgb b = committed.pixel(x, y);
+            if (qAbs(qRed(a) - qRed(b)) > 1 || qAbs(qGreen(a) - qGreen(b)) > 1 ||
+                qAbs(qBlue(a) - qBlue(b)) > 1 || qAbs(qAlpha(a) - qAlpha(b)) > 1)
+                return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -67,8 +87,11 @@ void TestGenerators::writeTheCommittedBytes() {
     QFETCH(QString, file);
     const QByteArray written = Contents(generated_.filePath(file));
     QVERIFY(!written.isEmpty());
-    QVERIFY2(written == Contents(Committed + u'/' + file),
-             qPrintable(file + QStringLiteral(" differs from the generator's output")));
+    const bool same =
+        written == Contents(Committed + u'/' + file) ||
+        (file.startsWith(QStringLiteral("icons/")) &&
+         SamePixelsToARoundingStep(generated_.filePath(file), Committed + u'/' + file));
+    QVERIFY2(same, qPrintable(file + QStringLiteral(" differs from the generator's output")));
 }
 
 QTEST_GUILESS_MAIN(TestGenerators)
