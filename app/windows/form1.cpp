@@ -1,15 +1,13 @@
 #include "windows/form1.h"
 
-#include "core/clock.h"
 #include "core/countdowntarget.h"
 #include "core/messagebox.h"
-#include "core/restoredtarget.h"
 #include "core/settingsstore.h"
 #include "windows/formbuilder.h"
 #include "windows/formframe.h"
 #include "windows/look.h"
-#include "windows/navigator.h"
 #include "windows/services.h"
+#include "windows/startupsequence.h"
 #include "windows/textbox.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 
@@ -61,13 +59,18 @@ Form1::Form1(Services& services, Navigator& navigator)
     };
     // clang-format on
     BuildControls(this, layoutTable);
+    fillDateLists();
     connect(xpcmdbutton1, &xpcmdbutton::Click, this, &Form1::xpcmdbutton1_Click);
 }
-// The start-up sequence: fill the lists, restore the stored target, open the countdown window
-// with the day count and the event text, and step out of sight.
+
+// The start-up sequence, run when the window is loaded anew: the countdown window opens with
+// the stored target and this window keeps it in its lists, out of sight.
 void Form1::Form_Load() {
-    fillDateLists();
-    const RestoredTarget restored = RestoreTarget(services_.store, services_.clock.now().date());
+    ShowTarget(RunStartupSequence(services_, navigator_));
+    setVisible(false);
+}
+
+void Form1::ShowTarget(const RestoredTarget& restored) {
     if (restored.listTexts) {
         Combo1->setEditText(restored.listTexts->year);
         Combo2->setEditText(restored.listTexts->month);
@@ -75,11 +78,6 @@ void Form1::Form_Load() {
     }
     if (restored.eventText)
         Text1->SetText(*restored.eventText);
-    if (restored.dateUnusable)
-        services_.messages.show(
-            {QStringLiteral("日期设置错误，请重新设置"), QStringLiteral("出错了^_^")});
-    navigator_.showCountdown(restored.dayCount, restored.eventText.value_or(QString()));
-    setVisible(false);
 }
 
 void Form1::fillDateLists() {

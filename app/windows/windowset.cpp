@@ -4,6 +4,9 @@
 #include "windows/form2.h"
 #include "windows/form3.h"
 #include "windows/formframe.h"
+#include "windows/startupsequence.h"
+
+#include <utility>
 
 namespace {
 
@@ -21,12 +24,18 @@ WindowSet::WindowSet(Services services)
 WindowSet::~WindowSet() = default;
 
 void WindowSet::start() {
-    loadForm1();
+    startupTarget_ = RunStartupSequence(services_, *this);
 }
 
+// Until the user first asks for the date-entry window, the target restored at start stands in
+// for its lists, and building it then shows that target as if it had been loaded at start.
+// Closed and asked for again, it is loaded anew.
 void WindowSet::loadForm1() {
     form1_ = std::make_unique<Form1>(services_, *this);
-    form1_->Form_Load();
+    if (startupTarget_)
+        form1_->ShowTarget(*std::exchange(startupTarget_, std::nullopt));
+    else
+        form1_->Form_Load();
 }
 
 void WindowSet::showCountdown(qint64 dayCount, const QString& eventText) {

@@ -1,22 +1,24 @@
 #pragma once
 
+#include "core/restoredtarget.h"
 #include "windows/navigator.h"
 #include "windows/services.h"
 
 #include <memory>
+#include <optional>
 
 class Form1;
 class Form2;
 class Form3;
 
 // Owns the program's three windows: loads each on first use, unloads the one the user closes
-// and loads it anew when it is asked for again.
+// and loads it anew when it is asked for again. Only the countdown window opens at start.
 class WindowSet final : public Navigator {
 public:
     explicit WindowSet(Services services);
     ~WindowSet() override;
 
-    // Loads the start-up window, whose load step opens the countdown window.
+    // Runs the start-up sequence, which opens the countdown window.
     void start();
 
     Form1* form1() const { return form1_.get(); }
@@ -33,6 +35,7 @@ private:
     void loadForm1();
 
     Services services_;
+    std::optional<RestoredTarget> startupTarget_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;

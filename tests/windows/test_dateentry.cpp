@@ -220,6 +220,7 @@ void TestDateEntry::keepsTwoLineEventTextAcrossRestart() {
     QCOMPARE(fixture.stored("shixiang"), QStringLiteral("高考\r\n加油"));
 
     auto restarted = fixture.start();
+    restarted->showDateEntry();
     QCOMPARE(eventBox(restarted->form1())->Text(), QStringLiteral("高考\r\n加油"));
     QCOMPARE(restarted->form2()->findChild<TextBox*>(QStringLiteral("Text2"))->Text(),
              QStringLiteral("高考\r\n加油"));
