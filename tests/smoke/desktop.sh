@@ -29,3 +29,18 @@ window_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head
 
 # A left click at $1, $2 inside the window whose id the caller keeps in window.
 click_at() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+
+# Closes the window whose id the caller keeps in window, expects the program whose process id
+# is $1 to end within ten seconds, and exits with the program's status.
+close_and_expect_exit() {
+    wmctrl -i -c "$window"
+    for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$1" 2>/dev/null; then
+        echo "the program did not end when its window was closed"
+        exit 1
+    fi
+    local status=0
+    wait "$1" || status=$?
+    echo "program exited with status $status"
+    exit "$status"
+}

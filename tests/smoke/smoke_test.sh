@@ -74,13 +74,4 @@ for shown in "184 334 设定倒计时日期" "48 334 使用帮助"; do
     echo "$title came back after a minimize"
 done
 
-wmctrl -i -c "$window"
-for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$program_pid" 2>/dev/null; then
-    echo "the program did not end when its window was closed"
-    exit 1
-fi
-status=0
-wait "$program_pid" || status=$?
-echo "program exited with status $status"
-exit "$status"
+close_and_expect_exit "$program_pid"
