@@ -67,7 +67,15 @@ for attempt in $(seq 100); do
     sleep 0.1
 done
 [[ -n "$result" ]] || { echo "the autostart button showed no result"; exit 1; }
-xdotool key --window "$result" Return
+# Wine may replace the box's X window while it settles, so the id found may already be gone:
+# Enter goes to whichever box window is there until none is.
+for _ in $(seq 50); do
+    xdotool key --window "$result" Return 2>/dev/null || true
+    sleep 0.2
+    result="$(window_titled 结果)"
+    [[ -z "$result" ]] && break
+done
+[[ -z "$result" ]] || { echo "the result box did not close on Enter"; exit 1; }
 expected="$(winepath -w "${program%.exe}")"
 run_value="$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /ve 2>/dev/null |
     tr -d '\r' | awk -F '    ' '/REG_SZ/ { print $NF }')"
