@@ -1,9 +1,9 @@
 #include "windows/formbuilder.h"
 
+#include "picturefile/picturefile.h"
 #include "windows/datelist.h"
 #include "windows/linklabel.h"
 #include "windows/textbox.h"
-#include "xpcmdbutton/picturefile.h"
 #include "xpcmdbutton/stdfont.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 

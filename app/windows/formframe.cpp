@@ -1,6 +1,6 @@
 #include "windows/formframe.h"
 
-#include "xpcmdbutton/picturefile.h"
+#include "picturefile/picturefile.h"
 
 #include <QIcon>
 #include <QScreen>

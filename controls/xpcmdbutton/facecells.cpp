@@ -1,6 +1,6 @@
 #include "xpcmdbutton/facecells.h"
 
-#include "xpcmdbutton/picturefile.h"
+#include "picturefile/picturefile.h"
 
 FaceCells::FaceCells() {
     const QImage strip = LoadPicture(QStringLiteral(":/xpcmdbutton/facestrip.bmp"), "bmp")

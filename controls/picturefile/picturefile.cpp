@@ -1,4 +1,4 @@
-#include "xpcmdbutton/picturefile.h"
+#include "picturefile/picturefile.h"
 
 #include <QImageReader>
 #include <QPixmapCache>
