@@ -3,9 +3,12 @@
 #include <QImage>
 
 #include <array>
+#include <cstddef>
 
-// Holds the button's face strip and hands out its five 18 × 21 cells: 0 normal, 1 pressed,
-// 2 disabled, 3 hover, 4 default.
+// The cells of the button's face strip, in the strip's order from left to right.
+enum class FaceCell : short { Normal, Pressed, Disabled, Hover, Default };
+
+// Holds the button's face strip and hands out its five 18 × 21 cells.
 class FaceCells {
 public:
     static constexpr int Count = 5;
@@ -14,7 +17,7 @@ public:
 
     FaceCells();
 
-    const QImage& GraphicCell(int cell) const { return cells_.at(cell); }
+    const QImage& GraphicCell(FaceCell cell) const { return cells_.at(std::size_t(cell)); }
 
 private:
     std::array<QImage, Count> cells_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "xpcmdbutton/facecache.h"
 #include "xpcmdbutton/facecells.h"
 #include "xpcmdbutton/propertybag.h"
 #include "xpcmdbutton/stdfont.h"
@@ -9,7 +10,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -19,6 +19,8 @@ class QLabel;
 // The program's push button. Its face is copied from a five-cell strip in nine pieces, so the
 // curved corners keep their shape at any size; a transparent label carries the caption; a
 // 10 ms poll notices the pointer leaving, since no event reports that reliably while tracking.
+// Its properties and their persistence are in xpcmdbutton.cpp, the drawing of its face in
+// xpcmdbuttonface.cpp and its mouse and key handling in xpcmdbuttoninput.cpp.
 class xpcmdbutton : public QWidget {
     Q_OBJECT
 
@@ -72,33 +74,35 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    std::shared_ptr<StdFont> ambientFont() const;
+
     void RefreshFace();
-    void DrawFace(short cell);
+    void DrawFace(FaceCell cell);
     void resizeHandling();
     void centreCaption();
     void applyFont();
-    std::shared_ptr<StdFont> ambientFont() const;
+
     void HoverPoll();
     void press(short button, short shift, float x, float y);
     void move(short button, short shift, float x, float y);
     void release(QMouseEvent* event, QObject* source, QPointF position);
     bool handleLabelMouse(QMouseEvent* event);
-    const QImage& composedFace(short cell);
 
     QLabel* lbl;
     QTimer Timer1;
     FaceCells pc;
     int StateValue = 0;
     std::shared_ptr<StdFont> CurrentFont;
-    short RestFace = 0;
+    FaceCell RestFace = FaceCell::Normal;
 
     QImage surface_;
-    short shownCell_ = 0;
-    std::array<QImage, FaceCells::Count> faces_;
+    FaceCell shownCell_ = FaceCell::Normal;
+    FaceCache faces_{pc};
     QPointF lblPosition_;
+    std::optional<StdFont> appliedFont_;
+
     QObject* pressedOn_ = nullptr;
     int accessKeyId_ = 0;
-    std::optional<StdFont> appliedFont_;
     WindowPointer windowPointer_;
     PointerPosition pointerPosition_;
 };

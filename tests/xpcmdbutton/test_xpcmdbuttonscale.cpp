@@ -1,4 +1,5 @@
 #include "support/facestripcell.h"
+#include "xpcmdbutton/facecomposer.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QApplication>
@@ -6,21 +7,25 @@
 #include <QTest>
 
 // Runs with QT_SCALE_FACTOR=2: the face is composed at device pixels, not scaled up afterwards.
+// The composer itself is checked at whole and fractional ratios.
 class TestXpcmdbuttonScale : public QObject {
     Q_OBJECT
 
 private slots:
     void composesFaceAtDevicePixels_data();
     void composesFaceAtDevicePixels();
+    void composerPlacesNinePieces_data();
+    void composerPlacesNinePieces();
 };
 
 namespace {
 
-// The nine pieces of the cell, each scaled on its own to its place at device size.
-QImage ninePiecesAtDeviceSize(const QImage& cell, QSize logical, int ratio) {
-    const int c = 3 * ratio;
-    const int w = logical.width() * ratio;
-    const int h = logical.height() * ratio;
+// The nine pieces of the cell, each scaled on its own to its place at device size: the corners
+// 3 pixels times the ratio, rounded, and the edges and the centre filling the rest.
+QImage ninePiecesAtDeviceSize(const QImage& cell, QSize logical, qreal ratio) {
+    const int c = qRound(3 * ratio);
+    const int w = qRound(logical.width() * ratio);
+    const int h = qRound(logical.height() * ratio);
     const std::pair<QRect, QRect> pieces[] = {
         {{0, 0, c, c}, {0, 0, 3, 3}},
         {{w - c, 0, c, c}, {15, 0, 3, 3}},
@@ -69,6 +74,28 @@ void TestXpcmdbuttonScale::composesFaceAtDevicePixels() {
     QCOMPARE(face.devicePixelRatio(), 2.0);
     face.setDevicePixelRatio(1);
     QCOMPARE(face, ninePiecesAtDeviceSize(source, size, 2));
+}
+
+void TestXpcmdbuttonScale::composerPlacesNinePieces_data() {
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<qreal>("ratio");
+
+    QTest::newRow("1") << 0 << QSize(169, 29) << 1.0;
+    QTest::newRow("1.25") << 3 << QSize(169, 29) << 1.25;
+    QTest::newRow("1.5") << 4 << QSize(109, 25) << 1.5;
+    QTest::newRow("1.75") << 1 << QSize(57, 25) << 1.75;
+    QTest::newRow("2") << 2 << QSize(93, 29) << 2.0;
+}
+
+void TestXpcmdbuttonScale::composerPlacesNinePieces() {
+    QFETCH(int, cell);
+    QFETCH(QSize, size);
+    QFETCH(qreal, ratio);
+    QImage face = ComposeFace(FaceStripCell(cell), size, ratio);
+    QCOMPARE(face.devicePixelRatio(), ratio);
+    face.setDevicePixelRatio(1);
+    QCOMPARE(face, ninePiecesAtDeviceSize(FaceStripCell(cell), size, ratio));
 }
 
 // The screen is scaled by 2 before the application starts; set here rather than by the test

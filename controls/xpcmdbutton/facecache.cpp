@@ -1,0 +1,15 @@
+#include "xpcmdbutton/facecache.h"
+
+#include "xpcmdbutton/facecomposer.h"
+
+#include <cstddef>
+
+FaceCache::FaceCache(const FaceCells& cells)
+    : cells_(cells) {}
+
+const QImage& FaceCache::face(FaceCell cell, QSize size, qreal ratio) {
+    QImage& face = faces_.at(std::size_t(cell));
+    if (face.size() != (QSizeF(size) * ratio).toSize() || face.devicePixelRatio() != ratio)
+        face = ComposeFace(cells_.GraphicCell(cell), size, ratio);
+    return face;
+}
