@@ -47,19 +47,19 @@ QWidget* makeTextBox(const ControlSpec& spec, QWidget* form) {
     return box;
 }
 
-// A button gets its caption and font the way a loaded window gives them: through the design
-// data that the control reads as its properties. Without a caption entry it shows its name.
+// A button is set up as a new instance and then given its caption and font through its
+// properties; without a caption it shows its name.
 QWidget* makeButton(const ControlSpec& spec, QWidget* form) {
     auto* button = qobject_cast<xpcmdbutton*>(CreateControl(xpcmdbutton::ProgId, spec.name, form));
-    PropertyBag designData;
-    const QVariant none;
+    button->InitProperties();
     if (!spec.text.isEmpty())
-        designData.WriteProperty(QStringLiteral("caption"), spec.text, none);
-    if (spec.font) {
-        auto font = StdFont::fromQFont(fontOf(*spec.font));
-        designData.WriteProperty(QStringLiteral("font"), QVariant::fromValue(font), none);
-    }
-    button->ReadProperties(designData);
+        button->SetCaption(spec.text);
+    if (spec.font)
+        button->SetFont(
+            std::make_shared<StdFont>(StdFont{.Name = spec.font->family,
+                                              .Size = spec.font->points,
+                                              .Weight = short(spec.font->bold ? 700 : 400),
+                                              .Underline = spec.font->underline}));
     return button;
 }
 

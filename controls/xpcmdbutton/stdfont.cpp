@@ -10,14 +10,3 @@ QFont StdFont::toQFont() const {
     font.setStrikeOut(Strikethrough);
     return font;
 }
-
-std::shared_ptr<StdFont> StdFont::fromQFont(const QFont& font) {
-    auto stdFont = std::make_shared<StdFont>();
-    stdFont->Name = font.family();
-    stdFont->Size = font.pointSizeF();
-    stdFont->Weight = short(font.weight());
-    stdFont->Italic = font.italic();
-    stdFont->Underline = font.underline();
-    stdFont->Strikethrough = font.strikeOut();
-    return stdFont;
-}

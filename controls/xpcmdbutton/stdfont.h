@@ -19,7 +19,6 @@ struct StdFont {
 
     bool operator==(const StdFont&) const = default;
     QFont toQFont() const;
-    static std::shared_ptr<StdFont> fromQFont(const QFont& font);
 };
 
 Q_DECLARE_METATYPE(std::shared_ptr<StdFont>)

@@ -120,7 +120,13 @@ void xpcmdbutton::SetFont(std::shared_ptr<StdFont> font) {
 }
 
 std::shared_ptr<StdFont> xpcmdbutton::ambientFont() const {
-    return StdFont::fromQFont(window()->font());
+    const QFont font = window()->font();
+    return std::make_shared<StdFont>(StdFont{.Name = font.family(),
+                                             .Size = font.pointSizeF(),
+                                             .Weight = short(font.weight()),
+                                             .Italic = font.italic(),
+                                             .Underline = font.underline(),
+                                             .Strikethrough = font.strikeOut()});
 }
 
 void xpcmdbutton::InitProperties() {

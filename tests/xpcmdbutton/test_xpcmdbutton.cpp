@@ -175,7 +175,7 @@ void TestXpcmdbutton::rejectsWrongTypesAtTheirKey_data() {
     const QString before = QStringLiteral("xpcmdbutton");
     QTest::newRow("State") << "State" << QVariant("x") << 0 << true << before;
     QTest::newRow("Enabled") << "Enabled" << QVariant("abc") << 1 << true << before;
-    QTest::newRow("Caption") << "Caption" << QVariant::fromValue(StdFont::fromQFont(QFont())) << 1
+    QTest::newRow("Caption") << "Caption" << QVariant::fromValue(std::make_shared<StdFont>()) << 1
                              << false << before;
     QTest::newRow("Font of another type") << "Font" << QVariant(12) << 1 << false << "新";
     QTest::newRow("empty Font") << "Font" << QVariant::fromValue(std::shared_ptr<StdFont>()) << 1
