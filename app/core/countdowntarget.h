@@ -2,18 +2,22 @@
 
 #include <QString>
 
+class SettingsStore;
+
 // The stored countdown target: the texts of the year, month and day lists and the event text,
-// kept under the application " myapp" (its leading space is part of the name), section "jishi".
+// kept as they were typed or picked, under the application " myapp" (its leading space is part
+// of the name), section "jishi".
 struct CountdownTarget {
     static inline const QString application = QStringLiteral(" myapp");
     static inline const QString section = QStringLiteral("jishi");
-    static inline const QString yearKey = QStringLiteral("year");
-    static inline const QString monthKey = QStringLiteral("month");
-    static inline const QString dayKey = QStringLiteral("day");
-    static inline const QString eventKey = QStringLiteral("shixiang");
 
     QString year;
     QString month;
     QString day;
     QString eventText;
 };
+
+// A text that was never stored reads as the empty text.
+CountdownTarget ReadCountdownTarget(const SettingsStore& store);
+// Stores the four texts in one save: all of them or, when SettingsWriteError is thrown, none.
+void SaveCountdownTarget(SettingsStore& store, const CountdownTarget& target);

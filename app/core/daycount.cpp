@@ -11,10 +11,10 @@ int qtYear(qint16 astronomicalYear) {
 
 } // namespace
 
-qint64 DayCount(QDate today, qint16 year, qint16 month, qint16 day) {
-    if (month < 1 || month > 12 || day < 1 || day > 31)
+qint64 DayCount(QDate today, TargetDate target) {
+    if (target.month < 1 || target.month > 12 || target.day < 1 || target.day > 31)
         throw RuntimeError(ErrorNumber::UnusableDate);
-    return today.daysTo(QDate(qtYear(year), month, 1).addDays(day - 1));
+    return today.daysTo(QDate(qtYear(target.year), target.month, 1).addDays(target.day - 1));
 }
 
 QString DayCountText(qint64 dayCount) {

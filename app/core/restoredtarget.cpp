@@ -4,30 +4,19 @@
 #include "core/daycount.h"
 #include "core/integerconversion.h"
 #include "core/runtimeerror.h"
-#include "core/settingsstore.h"
-
-namespace {
-
-QString stored(const SettingsStore& store, const QString& key) {
-    return store.GetSetting(CountdownTarget::application, CountdownTarget::section, key);
-}
-
-} // namespace
 
 RestoredTarget RestoreTarget(const SettingsStore& store, QDate today) {
     RestoredTarget restored;
-    const QString year = stored(store, CountdownTarget::yearKey);
-    const QString month = stored(store, CountdownTarget::monthKey);
-    const QString day = stored(store, CountdownTarget::dayKey);
-    if (year.isEmpty() || month.isEmpty() || day.isEmpty())
+    const CountdownTarget stored = ReadCountdownTarget(store);
+    if (stored.year.isEmpty() || stored.month.isEmpty() || stored.day.isEmpty())
         return restored;
     try {
-        const qint16 y = ToInteger16(year);
-        const qint16 m = ToInteger16(month);
-        const qint16 d = ToInteger16(day);
-        restored.listTexts = {QString::number(y), QString::number(m), QString::number(d)};
-        restored.eventText = stored(store, CountdownTarget::eventKey);
-        restored.dayCount = DayCount(today, y, m, d);
+        const TargetDate date{ToInteger16(stored.year), ToInteger16(stored.month),
+                              ToInteger16(stored.day)};
+        restored.listTexts = {QString::number(date.year), QString::number(date.month),
+                              QString::number(date.day)};
+        restored.eventText = stored.eventText;
+        restored.dayCount = DayCount(today, date);
     } catch (const RuntimeError&) {
         restored.dateUnusable = true;
     }

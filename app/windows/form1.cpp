@@ -90,11 +90,8 @@ void Form1::fillDateLists() {
 // written together, so a failed save leaves the stored target as it was.
 void Form1::xpcmdbutton1_Click() {
     try {
-        services_.store.SaveSettings(CountdownTarget::application, CountdownTarget::section,
-                                     {{CountdownTarget::yearKey, Combo1->currentText()},
-                                      {CountdownTarget::monthKey, Combo2->currentText()},
-                                      {CountdownTarget::dayKey, Combo3->currentText()},
-                                      {CountdownTarget::eventKey, Text1->Text()}});
+        SaveCountdownTarget(services_.store, {Combo1->currentText(), Combo2->currentText(),
+                                              Combo3->currentText(), Text1->Text()});
     } catch (const SettingsWriteError& error) {
         services_.messages.show(
             {QStringLiteral("保存设置失败：") + QString::fromStdString(error.what()),

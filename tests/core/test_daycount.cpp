@@ -58,7 +58,7 @@ void TestDayCount::countsCalendarDays() {
     QFETCH(int, month);
     QFETCH(int, day);
     QFETCH(qint64, expected);
-    QCOMPARE(DayCount(today, qint16(year), qint16(month), qint16(day)), expected);
+    QCOMPARE(DayCount(today, {qint16(year), qint16(month), qint16(day)}), expected);
 }
 
 void TestDayCount::rejectsUnusableDates_data() {
@@ -78,7 +78,7 @@ void TestDayCount::rejectsUnusableDates() {
     QFETCH(int, month);
     QFETCH(int, day);
     try {
-        DayCount(QDate(2005, 2, 1), 2005, qint16(month), qint16(day));
+        DayCount(QDate(2005, 2, 1), {2005, qint16(month), qint16(day)});
         QFAIL("an unusable date was counted");
     } catch (const RuntimeError& error) {
         QCOMPARE(error.number(), ErrorNumber::UnusableDate);
@@ -89,7 +89,7 @@ void TestDayCount::agreesWithQtCalendarAcrossCenturies() {
     const QDate today(2026, 12, 7);
     for (QDate date(1583, 1, 1); date.year() < 2500; date = date.addDays(17)) {
         const qint64 counted =
-            DayCount(today, qint16(date.year()), qint16(date.month()), qint16(date.day()));
+            DayCount(today, {qint16(date.year()), qint16(date.month()), qint16(date.day())});
         QCOMPARE(counted, today.daysTo(date));
     }
 }

@@ -65,12 +65,10 @@ void TestRestoredTarget::restoresStoredTarget() {
     QFETCH(bool, eventRead);
     QFETCH(qint64, dayCount);
     QFETCH(bool, unusable);
-    store(CountdownTarget::yearKey, stored[0]);
-    store(CountdownTarget::monthKey, stored[1]);
-    store(CountdownTarget::dayKey, stored[2]);
-    store(CountdownTarget::eventKey, QStringLiteral("高考"));
+    SettingsStore store(path());
+    SaveCountdownTarget(store, {stored[0], stored[1], stored[2], QStringLiteral("高考")});
 
-    const RestoredTarget restored = RestoreTarget(SettingsStore(path()), QDate(2005, 2, 1));
+    const RestoredTarget restored = RestoreTarget(store, QDate(2005, 2, 1));
 
     QCOMPARE(restored.listTexts.has_value(), !lists.isEmpty());
     if (restored.listTexts) {
@@ -95,7 +93,7 @@ void TestRestoredTarget::skipsRestoreWhenAnyDateTextIsEmpty() {
     QFETCH(QStringList, keys);
     for (const QString& key : keys)
         store(key, QStringLiteral("3"));
-    store(CountdownTarget::eventKey, QStringLiteral("高考"));
+    store(QStringLiteral("shixiang"), QStringLiteral("高考"));
 
     const RestoredTarget restored = RestoreTarget(SettingsStore(path()), QDate(2005, 2, 1));
 

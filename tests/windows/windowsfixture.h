@@ -54,11 +54,7 @@ public:
 
     void storeTarget(const QString& year, const QString& month, const QString& day,
                      const QString& eventText = QString()) {
-        store.SaveSettings(CountdownTarget::application, CountdownTarget::section,
-                           {{CountdownTarget::yearKey, year},
-                            {CountdownTarget::monthKey, month},
-                            {CountdownTarget::dayKey, day},
-                            {CountdownTarget::eventKey, eventText}});
+        SaveCountdownTarget(store, {year, month, day, eventText});
     }
 
     QString stored(const QString& key) const {

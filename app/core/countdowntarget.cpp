@@ -1,0 +1,33 @@
+#include "core/countdowntarget.h"
+
+#include "core/settingsstore.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+// The key of each text, in the order they are saved.
+const std::array<std::pair<QString, QString CountdownTarget::*>, 4> Keys{{
+    {QStringLiteral("year"), &CountdownTarget::year},
+    {QStringLiteral("month"), &CountdownTarget::month},
+    {QStringLiteral("day"), &CountdownTarget::day},
+    {QStringLiteral("shixiang"), &CountdownTarget::eventText},
+}};
+
+} // namespace
+
+CountdownTarget ReadCountdownTarget(const SettingsStore& store) {
+    CountdownTarget target;
+    for (const auto& [key, text] : Keys)
+        target.*text =
+            store.GetSetting(CountdownTarget::application, CountdownTarget::section, key);
+    return target;
+}
+
+void SaveCountdownTarget(SettingsStore& store, const CountdownTarget& target) {
+    SettingsStore::Entries entries;
+    for (const auto& [key, text] : Keys)
+        entries.append({key, target.*text});
+    store.SaveSettings(CountdownTarget::application, CountdownTarget::section, entries);
+}
