@@ -5,20 +5,30 @@
 #include "core/integerconversion.h"
 #include "core/runtimeerror.h"
 
-RestoredTarget RestoreTarget(const SettingsStore& store, QDate today) {
-    RestoredTarget restored;
+RestoreOutcome RestoreTarget(const SettingsStore& store, QDate today) {
     const CountdownTarget stored = ReadCountdownTarget(store);
     if (stored.year.isEmpty() || stored.month.isEmpty() || stored.day.isEmpty())
-        return restored;
+        return NothingStored{};
+    std::optional<ConvertedTarget> converted;
     try {
-        const TargetDate date{ToInteger16(stored.year), ToInteger16(stored.month),
-                              ToInteger16(stored.day)};
-        restored.listTexts = {QString::number(date.year), QString::number(date.month),
-                              QString::number(date.day)};
-        restored.eventText = stored.eventText;
-        restored.dayCount = DayCount(today, date);
+        converted = ConvertedTarget{
+            {ToInteger16(stored.year), ToInteger16(stored.month), ToInteger16(stored.day)},
+            stored.eventText};
+        return TargetRestored{*converted, DayCount(today, converted->date)};
     } catch (const RuntimeError&) {
-        restored.dateUnusable = true;
+        return DateUnusable{converted};
     }
-    return restored;
+}
+
+std::optional<ConvertedTarget> ShownTarget(const RestoreOutcome& outcome) {
+    if (const auto* restored = std::get_if<TargetRestored>(&outcome))
+        return restored->target;
+    if (const auto* unusable = std::get_if<DateUnusable>(&outcome))
+        return unusable->converted;
+    return std::nullopt;
+}
+
+qint64 DayCountOf(const RestoreOutcome& outcome) {
+    const auto* restored = std::get_if<TargetRestored>(&outcome);
+    return restored ? restored->dayCount : 0;
 }

@@ -1,28 +1,42 @@
 #pragma once
 
+#include "core/targetdate.h"
+
 #include <QDate>
 #include <QString>
 
 #include <optional>
+#include <variant>
 
 class SettingsStore;
 
-// What the start-up makes of the stored target. The list texts and the event text are present
-// only when the restore got that far; an unusable date stops it where it struck.
-struct RestoredTarget {
-    struct ListTexts {
-        QString year;
-        QString month;
-        QString day;
-    };
-
-    std::optional<ListTexts> listTexts;
-    std::optional<QString> eventText;
-    qint64 dayCount = 0;
-    bool dateUnusable = false;
+// A stored date converted to numbers, with the event text stored beside it.
+struct ConvertedTarget {
+    TargetDate date;
+    QString eventText;
 };
 
+// The year, the month or the day was never stored: there is nothing to restore.
+struct NothingStored {};
+
+// The stored date cannot be counted from: a text is no number or out of range, or the month or
+// the day is none of the calendar's. When the texts converted, they are kept for the lists.
+struct DateUnusable {
+    std::optional<ConvertedTarget> converted;
+};
+
+struct TargetRestored {
+    ConvertedTarget target;
+    qint64 dayCount;
+};
+
+using RestoreOutcome = std::variant<NothingStored, DateUnusable, TargetRestored>;
+
 // Restores the target only when the stored year, month and day are all non-empty: converts
-// them (the lists then show the converted numbers, "06" as "6"), reads the event text, and
-// counts the days from today.
-RestoredTarget RestoreTarget(const SettingsStore& store, QDate today);
+// them, reads the event text, and counts the days from today.
+RestoreOutcome RestoreTarget(const SettingsStore& store, QDate today);
+
+// The converted target that the date-entry window shows, when the texts converted.
+std::optional<ConvertedTarget> ShownTarget(const RestoreOutcome& outcome);
+// The day count that the countdown window shows: 0 unless the target was restored.
+qint64 DayCountOf(const RestoreOutcome& outcome);

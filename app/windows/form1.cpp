@@ -2,12 +2,12 @@
 
 #include "core/countdowntarget.h"
 #include "core/messagebox.h"
+#include "core/restoredtarget.h"
 #include "core/settingsstore.h"
 #include "windows/formbuilder.h"
 #include "windows/formframe.h"
 #include "windows/look.h"
 #include "windows/services.h"
-#include "windows/startupsequence.h"
 #include "windows/textbox.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 
@@ -63,21 +63,11 @@ Form1::Form1(Services& services, Navigator& navigator)
     connect(xpcmdbutton1, &xpcmdbutton::Click, this, &Form1::xpcmdbutton1_Click);
 }
 
-// The start-up sequence, run when the window is loaded anew: the countdown window opens with
-// the stored target and this window keeps it in its lists, out of sight.
-void Form1::Form_Load() {
-    ShowTarget(RunStartupSequence(services_, navigator_));
-    setVisible(false);
-}
-
-void Form1::ShowTarget(const RestoredTarget& restored) {
-    if (restored.listTexts) {
-        Combo1->setEditText(restored.listTexts->year);
-        Combo2->setEditText(restored.listTexts->month);
-        Combo3->setEditText(restored.listTexts->day);
-    }
-    if (restored.eventText)
-        Text1->SetText(*restored.eventText);
+void Form1::ShowTarget(const ConvertedTarget& target) {
+    Combo1->setEditText(QString::number(target.date.year));
+    Combo2->setEditText(QString::number(target.date.month));
+    Combo3->setEditText(QString::number(target.date.day));
+    Text1->SetText(target.eventText);
 }
 
 void Form1::fillDateLists() {

@@ -2,22 +2,21 @@
 
 #include "windows/form.h"
 
-struct RestoredTarget;
+struct ConvertedTarget;
 class QComboBox;
 class TextBox;
 class xpcmdbutton;
 
-// The date-entry window. Loading it anew runs the start-up sequence: it restores the stored
-// target, opens the countdown window and hides this one. Its button saves a new target.
+// The date-entry window: three lists for the target date, the event box, and a button that
+// saves a new target. The window set gives it the restored target to show.
 class Form1 : public Form {
     Q_OBJECT
 
 public:
     Form1(Services& services, Navigator& navigator);
 
-    void Form_Load();
-    // Puts a restored target into the lists and the event box.
-    void ShowTarget(const RestoredTarget& restored);
+    // Puts a restored target into the lists, as the numbers it converted to, and the event box.
+    void ShowTarget(const ConvertedTarget& target);
     void xpcmdbutton1_Click();
 
 private:

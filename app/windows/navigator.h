@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
 
 // What one window asks of the others. The windows know each other only through this, so each
 // can be loaded on first use, unloaded when closed and loaded anew.
@@ -9,9 +8,6 @@ class Navigator {
 public:
     virtual ~Navigator() = default;
 
-    // Loads the countdown window unless it is loaded, shows it and writes the day count and
-    // the event text into it.
-    virtual void showCountdown(qint64 dayCount, const QString& eventText) = 0;
     // Makes the date-entry window visible, loading it anew when the user has closed it.
     virtual void showDateEntry() = 0;
     // Shows the one help window, loading it first when it is not loaded.

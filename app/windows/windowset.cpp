@@ -1,10 +1,11 @@
 #include "windows/windowset.h"
 
+#include "core/clock.h"
+#include "core/messagebox.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
 #include "windows/form3.h"
 #include "windows/formframe.h"
-#include "windows/startupsequence.h"
 
 #include <utility>
 
@@ -24,18 +25,19 @@ WindowSet::WindowSet(Services services)
 WindowSet::~WindowSet() = default;
 
 void WindowSet::start() {
-    startupTarget_ = RunStartupSequence(services_, *this);
+    startupOutcome_ = runStartupSequence();
 }
 
-// Until the user first asks for the date-entry window, the target restored at start stands in
-// for its lists, and building it then shows that target as if it had been loaded at start.
-// Closed and asked for again, it is loaded anew.
-void WindowSet::loadForm1() {
-    form1_ = std::make_unique<Form1>(services_, *this);
-    if (startupTarget_)
-        form1_->ShowTarget(*std::exchange(startupTarget_, std::nullopt));
-    else
-        form1_->Form_Load();
+// Restores the stored target, reports a date that cannot be used, and opens the countdown
+// window with the day count and the event text.
+RestoreOutcome WindowSet::runStartupSequence() {
+    RestoreOutcome outcome = RestoreTarget(services_.store, services_.clock.now().date());
+    if (std::holds_alternative<DateUnusable>(outcome))
+        services_.messages.show(
+            {QStringLiteral("日期设置错误，请重新设置"), QStringLiteral("出错了^_^")});
+    const std::optional<ConvertedTarget> shown = ShownTarget(outcome);
+    showCountdown(DayCountOf(outcome), shown ? shown->eventText : QString());
+    return outcome;
 }
 
 void WindowSet::showCountdown(qint64 dayCount, const QString& eventText) {
@@ -47,6 +49,17 @@ void WindowSet::showCountdown(qint64 dayCount, const QString& eventText) {
     form2_->show();
     form2_->SetDayCount(dayCount);
     form2_->SetEventText(eventText);
+}
+
+// Until the user first asks for the date-entry window, the start's outcome stands in for its
+// load, and building it then shows that target as if it had been loaded at start. Closed and
+// asked for again, it is loaded anew, which runs the start-up sequence again.
+void WindowSet::loadForm1() {
+    form1_ = std::make_unique<Form1>(services_, *this);
+    const RestoreOutcome outcome =
+        startupOutcome_ ? *std::exchange(startupOutcome_, std::nullopt) : runStartupSequence();
+    if (const std::optional<ConvertedTarget> shown = ShownTarget(outcome))
+        form1_->ShowTarget(*shown);
 }
 
 void WindowSet::showDateEntry() {

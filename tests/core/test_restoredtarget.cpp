@@ -5,8 +5,6 @@
 
 #include <QTest>
 
-using ListTexts = std::optional<RestoredTarget::ListTexts>;
-
 class TestRestoredTarget : public QObject {
     Q_OBJECT
 
@@ -68,17 +66,19 @@ void TestRestoredTarget::restoresStoredTarget() {
     SettingsStore store(path());
     SaveCountdownTarget(store, {stored[0], stored[1], stored[2], QStringLiteral("高考")});
 
-    const RestoredTarget restored = RestoreTarget(store, QDate(2005, 2, 1));
+    const RestoreOutcome restored = RestoreTarget(store, QDate(2005, 2, 1));
 
-    QCOMPARE(restored.listTexts.has_value(), !lists.isEmpty());
-    if (restored.listTexts) {
-        QCOMPARE(restored.listTexts->year, lists[0]);
-        QCOMPARE(restored.listTexts->month, lists[1]);
-        QCOMPARE(restored.listTexts->day, lists[2]);
+    const std::optional<ConvertedTarget> shown = ShownTarget(restored);
+    QCOMPARE(shown.has_value(), !lists.isEmpty());
+    if (shown) {
+        QCOMPARE(QString::number(shown->date.year), lists[0]);
+        QCOMPARE(QString::number(shown->date.month), lists[1]);
+        QCOMPARE(QString::number(shown->date.day), lists[2]);
     }
-    QCOMPARE(restored.eventText, eventRead ? std::optional(QStringLiteral("高考")) : std::nullopt);
-    QCOMPARE(restored.dayCount, dayCount);
-    QCOMPARE(restored.dateUnusable, unusable);
+    QCOMPARE(shown ? std::optional(shown->eventText) : std::nullopt,
+             eventRead ? std::optional(QStringLiteral("高考")) : std::nullopt);
+    QCOMPARE(DayCountOf(restored), dayCount);
+    QCOMPARE(std::holds_alternative<DateUnusable>(restored), unusable);
 }
 
 void TestRestoredTarget::skipsRestoreWhenAnyDateTextIsEmpty_data() {
@@ -95,12 +95,11 @@ void TestRestoredTarget::skipsRestoreWhenAnyDateTextIsEmpty() {
         store(key, QStringLiteral("3"));
     store(QStringLiteral("shixiang"), QStringLiteral("高考"));
 
-    const RestoredTarget restored = RestoreTarget(SettingsStore(path()), QDate(2005, 2, 1));
+    const RestoreOutcome restored = RestoreTarget(SettingsStore(path()), QDate(2005, 2, 1));
 
-    QVERIFY(!restored.listTexts);
-    QVERIFY(!restored.eventText);
-    QCOMPARE(restored.dayCount, qint64{0});
-    QVERIFY(!restored.dateUnusable);
+    QVERIFY(std::holds_alternative<NothingStored>(restored));
+    QVERIFY(!ShownTarget(restored));
+    QCOMPARE(DayCountOf(restored), qint64{0});
 }
 
 QTEST_GUILESS_MAIN(TestRestoredTarget)
