@@ -85,7 +85,7 @@ private:
     void HoverPoll();
     void press(short button, short shift, float x, float y);
     void move(short button, short shift, float x, float y);
-    void release(QMouseEvent* event, QObject* source, QPointF position);
+    void release(QMouseEvent* event, QWidget* receiver);
     bool handleLabelMouse(QMouseEvent* event);
 
     QLabel* lbl;
@@ -101,7 +101,7 @@ private:
     QPointF lblPosition_;
     std::optional<StdFont> appliedFont_;
 
-    QObject* pressedOn_ = nullptr;
+    bool pressed_ = false;
     int accessKeyId_ = 0;
     WindowPointer windowPointer_;
     PointerPosition pointerPosition_;

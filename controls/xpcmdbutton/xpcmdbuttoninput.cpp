@@ -32,18 +32,19 @@ void xpcmdbutton::move(short button, short shift, float x, float y) {
     }
 }
 
-// Raises MouseUp and then, for a left press and release over the same part, Click.
-void xpcmdbutton::release(QMouseEvent* event, QObject* source, QPointF position) {
+// Raises MouseUp and then, when a press went before and the left button goes up inside the
+// control, Click. The release goes to the part that took the press, so a press on the caption and
+// a release on the face beside it, or the other way round, are one click.
+void xpcmdbutton::release(QMouseEvent* event, QWidget* receiver) {
     short button = ButtonBits(event->button());
     short shift = ShiftBits(event->modifiers());
-    float x = float(position.x());
-    float y = float(position.y());
+    float x = float(event->position().x());
+    float y = float(event->position().y());
     emit MouseUp(button, shift, x, y);
     RefreshFace();
-    const QWidget* part = static_cast<QWidget*>(source);
-    const bool clicked = event->button() == Qt::LeftButton && pressedOn_ == source &&
-                         part->rect().contains(event->position().toPoint());
-    pressedOn_ = nullptr;
+    const QPoint at = receiver->mapTo(this, event->position()).toPoint();
+    const bool clicked = event->button() == Qt::LeftButton && pressed_ && rect().contains(at);
+    pressed_ = false;
     if (clicked)
         emit Click();
 }
@@ -54,23 +55,25 @@ bool xpcmdbutton::handleLabelMouse(QMouseEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        pressedOn_ = lbl;
+        pressed_ = true;
         press(ButtonBits(event->button()), shift, float(at.x()), float(at.y()));
         return true;
     case QEvent::MouseMove:
         move(ButtonBits(event->buttons()), shift, float(lblPosition_.x()), float(lblPosition_.y()));
         return true;
     case QEvent::MouseButtonRelease:
-        release(event, lbl, at);
+        release(event, lbl);
         return true;
     default:
         return false;
     }
 }
 
+// The caption's mouse input is the control's; a disabled control takes none, as its surface
+// takes none.
 bool xpcmdbutton::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lbl && dynamic_cast<QMouseEvent*>(event))
-        return handleLabelMouse(static_cast<QMouseEvent*>(event));
+        return !isEnabled() || handleLabelMouse(static_cast<QMouseEvent*>(event));
     return QWidget::eventFilter(watched, event);
 }
 
@@ -86,7 +89,7 @@ bool xpcmdbutton::event(QEvent* event) {
 }
 
 void xpcmdbutton::mousePressEvent(QMouseEvent* event) {
-    pressedOn_ = this;
+    pressed_ = true;
     press(ButtonBits(event->button()), ShiftBits(event->modifiers()), float(event->position().x()),
           float(event->position().y()));
 }
@@ -97,7 +100,7 @@ void xpcmdbutton::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void xpcmdbutton::mouseReleaseEvent(QMouseEvent* event) {
-    release(event, this, event->position());
+    release(event, this);
 }
 
 void xpcmdbutton::keyPressEvent(QKeyEvent* event) {

@@ -74,6 +74,8 @@ private slots:
     void hoversAndReportsMouseOut();
     void hoverEndsWhenThePointerLeavesTheWindow();
     void clicksOnPressAndRelease();
+    void clicksOnPressAndReleaseInside_data();
+    void clicksOnPressAndReleaseInside();
     void dragOutAndRelease();
     void moveOverCaptionReportsLabelPosition();
     void handlerCanChangeButton();
@@ -300,6 +302,41 @@ void TestXpcmdbutton::clicksOnPressAndRelease() {
     QCOMPARE(order.size(), 6);
     QTest::mouseClick(f.button, Qt::RightButton, {}, QPoint(5, 5));
     QCOMPARE(order.count("click"), 2);
+}
+
+// The release goes to the part that took the press, face or caption; a click is a press and a
+// release anywhere inside the control.
+void TestXpcmdbutton::clicksOnPressAndReleaseInside_data() {
+    QTest::addColumn<bool>("onCaption");
+    QTest::addColumn<QPoint>("releaseAt");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("clicks");
+
+    const QPoint face(5, 5);
+    // Where the caption stands, in the middle of the 169 × 29 button.
+    const QPoint caption(84, 14);
+    QTest::newRow("caption, then face") << true << face << true << 1;
+    QTest::newRow("face, then caption") << false << caption << true << 1;
+    QTest::newRow("caption, then outside") << true << QPoint(200, 5) << true << 0;
+    QTest::newRow("caption of a disabled control") << true << caption << false << 0;
+}
+
+void TestXpcmdbutton::clicksOnPressAndReleaseInside() {
+    QFETCH(bool, onCaption);
+    QFETCH(QPoint, releaseAt);
+    QFETCH(bool, enabled);
+    QFETCH(int, clicks);
+    Fixture f;
+    f.button->SetEnabled(enabled);
+    int downs = 0;
+    connect(f.button, &xpcmdbutton::MouseDown, [&](short&, short&, float&, float&) { ++downs; });
+    QSignalSpy clicked(f.button, &xpcmdbutton::Click);
+    QWidget* part = onCaption ? static_cast<QWidget*>(f.button->caption()) : f.button;
+    QVERIFY(f.button->caption()->geometry().contains(QPoint(84, 14)));
+    QTest::mousePress(part, Qt::LeftButton, {}, part->rect().center());
+    QTest::mouseRelease(part, Qt::LeftButton, {}, part->mapFrom(f.button, releaseAt));
+    QCOMPARE(downs, enabled ? 1 : 0);
+    QCOMPARE(clicked.count(), clicks);
 }
 
 void TestXpcmdbutton::dragOutAndRelease() {
