@@ -28,7 +28,11 @@ bool copyFileInto(const QString& sourcePath, QFile& target) {
 
 // A save holds the lock for milliseconds, and QLockFile's own wait starts at 100 ms and doubles;
 // short steps keep two copies saving at once from waiting far longer than either save takes.
+// A copy killed before it wrote its name into the lock leaves a lock that QLockFile judges by
+// its age alone, 30 s by default. The lock's holder keeps a system lock on the file, which
+// QLockFile checks before it removes one, so a short age never breaks a living holder's lock.
 bool takeTurn(QLockFile& lock) {
+    lock.setStaleLockTime(1000);
     for (int attempt = 0; attempt < 1000; ++attempt) {
         if (lock.tryLock(0))
             return true;
@@ -65,6 +69,33 @@ bool stampAfter(const QString& replacementPath, const QString& target) {
            replacement.setFileTime(stamp, QFileDevice::FileModificationTime);
 }
 
+// The file a save replaces: the settings path itself, or the file a symbolic link there points
+// to, so that the link stays.
+QString fileBehind(const QString& location) {
+    QFileInfo file(location);
+    for (int depth = 0; depth < 40 && file.isSymLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    return file.isSymLink() ? location : file.absoluteFilePath();
+}
+
+QString draftPrefix(const QString& target) {
+    return QFileInfo(target).fileName() + QStringLiteral(".draft-");
+}
+
+// A save that was killed leaves its draft behind, with the lock and the temporary file that
+// QSettings makes beside it, and perhaps the lock QLockFile takes to remove a stale lock. Only
+// saves make such files, one at a time under the lock, so whatever the lock's holder finds is
+// left over.
+void removeDraftsLeftBehind(const QString& lockPath, const QString& target) {
+    QFile::remove(lockPath + QStringLiteral(".rmlock"));
+    const QDir folder = QFileInfo(target).dir();
+    const QString prefix = draftPrefix(target);
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (name.startsWith(prefix))
+            QFile::remove(folder.filePath(name));
+    }
+}
+
 // Replaces target in one step, as only the system's rename does.
 bool replaceFile(const QString& replacement, const QString& target) {
     return std::rename(QFile::encodeName(replacement).constData(),
@@ -86,9 +117,9 @@ QString SettingsStore::GetSetting(const QString& application, const QString& sec
 
 // QSettings keeps values it could not write in a cache shared by the whole process and writes
 // them at its next chance, even for a mere read. So the values never go to the settings file
-// through QSettings: they go into a draft copy of it under a name used once, and the draft
-// replaces the file. The lock is the one QSettings itself takes, so copies of the program save
-// one after another and each save starts from what the last one left.
+// through QSettings: they go into a draft copy of it under a name used once, beside the file,
+// and the draft replaces the file. The lock is the one QSettings itself takes, so copies of the
+// program save one after another and each save starts from what the last one left.
 void SettingsStore::SaveSettings(const QString& application, const QString& section,
                                  const Entries& entries) {
     QList<std::pair<QString, QString>> values;
@@ -98,14 +129,18 @@ void SettingsStore::SaveSettings(const QString& application, const QString& sect
     }
     if (!QDir().mkpath(QFileInfo(location_).absolutePath()))
         fail(location_);
-    QLockFile lock(location_ + QStringLiteral(".lock"));
+    const QString lockPath = location_ + QStringLiteral(".lock");
+    QLockFile lock(lockPath);
     if (!takeTurn(lock))
         fail(location_);
-    QTemporaryFile draft(location_ + QStringLiteral(".XXXXXX"));
-    if (!draft.open() || !copyFileInto(location_, draft))
+    const QString target = fileBehind(location_);
+    removeDraftsLeftBehind(lockPath, target);
+    QTemporaryFile draft(
+        QFileInfo(target).dir().filePath(draftPrefix(target) + QStringLiteral("XXXXXX")));
+    if (!draft.open() || !copyFileInto(target, draft))
         fail(location_);
     draft.close();
-    if (!writeDraft(draft.fileName(), values) || !stampAfter(draft.fileName(), location_) ||
-        !replaceFile(draft.fileName(), location_))
+    if (!writeDraft(draft.fileName(), values) || !stampAfter(draft.fileName(), target) ||
+        !replaceFile(draft.fileName(), target))
         fail(location_);
 }
