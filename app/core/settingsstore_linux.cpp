@@ -6,13 +6,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryFile>
 #include <QThread>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -26,21 +31,23 @@ bool copyFileInto(const QString& sourcePath, QFile& target) {
     return target.write(contents) == contents.size() && target.flush();
 }
 
-// A save holds the lock for milliseconds, and QLockFile's own wait starts at 100 ms and doubles;
-// short steps keep two copies saving at once from waiting far longer than either save takes.
-// A copy killed before it wrote its name into the lock leaves a lock that QLockFile judges by
-// its age alone, 30 s by default. The lock's holder keeps a system lock on the file, which
-// QLockFile checks before it removes one, so a short age never breaks a living holder's lock.
-bool takeTurn(QLockFile& lock) {
-    lock.setStaleLockTime(1000);
+// Copies of the program take turns through the system's lock on the settings folder. The
+// system drops it when its holder ends, however it ends, so a killed save neither blocks a later
+// one nor leaves a lock file behind. A save holds it for milliseconds; short steps keep two
+// copies saving at once from waiting far longer than either save takes. Where the file system
+// cannot lock a folder, saves go on without turns, each still replacing the file in one step.
+int takeTurn(const QString& folder) {
+    const int handle =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle < 0)
+        return -1;
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        if (lock.tryLock(0))
-            return true;
-        if (lock.error() != QLockFile::LockFailedError)
-            return false;
+        if (::flock(handle, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR))
+            return handle;
         QThread::msleep(5);
     }
-    return false;
+    ::close(handle);
+    return -1;
 }
 
 [[noreturn]] void fail(const QString& filePath) {
@@ -83,11 +90,9 @@ QString draftPrefix(const QString& target) {
 }
 
 // A save that was killed leaves its draft behind, with the lock and the temporary file that
-// QSettings makes beside it, and perhaps the lock QLockFile takes to remove a stale lock. Only
-// saves make such files, one at a time under the lock, so whatever the lock's holder finds is
-// left over.
-void removeDraftsLeftBehind(const QString& lockPath, const QString& target) {
-    QFile::remove(lockPath + QStringLiteral(".rmlock"));
+// QSettings makes beside it. Only saves make such files, one at a time, so whatever the save
+// whose turn it is finds is left over.
+void removeDraftsLeftBehind(const QString& target) {
     const QDir folder = QFileInfo(target).dir();
     const QString prefix = draftPrefix(target);
     for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
@@ -118,8 +123,8 @@ QString SettingsStore::GetSetting(const QString& application, const QString& sec
 // QSettings keeps values it could not write in a cache shared by the whole process and writes
 // them at its next chance, even for a mere read. So the values never go to the settings file
 // through QSettings: they go into a draft copy of it under a name used once, beside the file,
-// and the draft replaces the file. The lock is the one QSettings itself takes, so copies of the
-// program save one after another and each save starts from what the last one left.
+// and the draft replaces the file. Copies of the program save one after another, and each save
+// starts from what the last one left.
 void SettingsStore::SaveSettings(const QString& application, const QString& section,
                                  const Entries& entries) {
     QList<std::pair<QString, QString>> values;
@@ -127,14 +132,15 @@ void SettingsStore::SaveSettings(const QString& application, const QString& sect
         checkNames({application, section, key});
         values.append({application + u'/' + section + u'/' + key, value});
     }
-    if (!QDir().mkpath(QFileInfo(location_).absolutePath()))
+    const QString folder = QFileInfo(location_).absolutePath();
+    if (!QDir().mkpath(folder))
         fail(location_);
-    const QString lockPath = location_ + QStringLiteral(".lock");
-    QLockFile lock(lockPath);
-    if (!takeTurn(lock))
+    const int turn = takeTurn(folder);
+    if (turn < 0)
         fail(location_);
+    const auto endTurn = qScopeGuard([turn] { ::close(turn); });
     const QString target = fileBehind(location_);
-    removeDraftsLeftBehind(lockPath, target);
+    removeDraftsLeftBehind(target);
     QTemporaryFile draft(
         QFileInfo(target).dir().filePath(draftPrefix(target) + QStringLiteral("XXXXXX")));
     if (!draft.open() || !copyFileInto(target, draft))
