@@ -6,13 +6,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryFile>
 #include <QThread>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -26,17 +31,23 @@ bool copyFileInto(const QString& sourcePath, QFile& target) {
     return target.write(contents) == contents.size() && target.flush();
 }
 
-// A save holds the lock for milliseconds, and QLockFile's own wait starts at 100 ms and doubles;
-// short steps keep two copies saving at once from waiting far longer than either save takes.
-bool takeTurn(QLockFile& lock) {
+// Copies of the program take turns through the system's lock on the settings folder. The
+// system drops it when its holder ends, however it ends, so a killed save neither blocks a later
+// one nor leaves a lock file behind. A save holds it for milliseconds; short steps keep two
+// copies saving at once from waiting far longer than either save takes. Where the file system
+// cannot lock a folder, saves go on without turns, each still replacing the file in one step.
+int takeTurn(const QString& folder) {
+    const int handle =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle < 0)
+        return -1;
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        if (lock.tryLock(0))
-            return true;
-        if (lock.error() != QLockFile::LockFailedError)
-            return false;
+        if (::flock(handle, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR))
+            return handle;
         QThread::msleep(5);
     }
-    return false;
+    ::close(handle);
+    return -1;
 }
 
 [[noreturn]] void fail(const QString& filePath) {
@@ -65,6 +76,31 @@ bool stampAfter(const QString& replacementPath, const QString& target) {
            replacement.setFileTime(stamp, QFileDevice::FileModificationTime);
 }
 
+// The file a save replaces: the settings path itself, or the file a symbolic link there points
+// to, so that the link stays.
+QString fileBehind(const QString& location) {
+    QFileInfo file(location);
+    for (int depth = 0; depth < 40 && file.isSymLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    return file.isSymLink() ? location : file.absoluteFilePath();
+}
+
+QString draftPrefix(const QString& target) {
+    return QFileInfo(target).fileName() + QStringLiteral(".draft-");
+}
+
+// A save that was killed leaves its draft behind, with the lock and the temporary file that
+// QSettings makes beside it. Only saves make such files, one at a time, so whatever the save
+// whose turn it is finds is left over.
+void removeDraftsLeftBehind(const QString& target) {
+    const QDir folder = QFileInfo(target).dir();
+    const QString prefix = draftPrefix(target);
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (name.startsWith(prefix))
+            QFile::remove(folder.filePath(name));
+    }
+}
+
 // Replaces target in one step, as only the system's rename does.
 bool replaceFile(const QString& replacement, const QString& target) {
     return std::rename(QFile::encodeName(replacement).constData(),
@@ -86,9 +122,9 @@ QString SettingsStore::GetSetting(const QString& application, const QString& sec
 
 // QSettings keeps values it could not write in a cache shared by the whole process and writes
 // them at its next chance, even for a mere read. So the values never go to the settings file
-// through QSettings: they go into a draft copy of it under a name used once, and the draft
-// replaces the file. The lock is the one QSettings itself takes, so copies of the program save
-// one after another and each save starts from what the last one left.
+// through QSettings: they go into a draft copy of it under a name used once, beside the file,
+// and the draft replaces the file. Copies of the program save one after another, and each save
+// starts from what the last one left.
 void SettingsStore::SaveSettings(const QString& application, const QString& section,
                                  const Entries& entries) {
     QList<std::pair<QString, QString>> values;
@@ -96,16 +132,21 @@ void SettingsStore::SaveSettings(const QString& application, const QString& sect
         checkNames({application, section, key});
         values.append({application + u'/' + section + u'/' + key, value});
     }
-    if (!QDir().mkpath(QFileInfo(location_).absolutePath()))
+    const QString folder = QFileInfo(location_).absolutePath();
+    if (!QDir().mkpath(folder))
         fail(location_);
-    QLockFile lock(location_ + QStringLiteral(".lock"));
-    if (!takeTurn(lock))
+    const int turn = takeTurn(folder);
+    if (turn < 0)
         fail(location_);
-    QTemporaryFile draft(location_ + QStringLiteral(".XXXXXX"));
-    if (!draft.open() || !copyFileInto(location_, draft))
+    const auto endTurn = qScopeGuard([turn] { ::close(turn); });
+    const QString target = fileBehind(location_);
+    removeDraftsLeftBehind(target);
+    QTemporaryFile draft(
+        QFileInfo(target).dir().filePath(draftPrefix(target) + QStringLiteral("XXXXXX")));
+    if (!draft.open() || !copyFileInto(target, draft))
         fail(location_);
     draft.close();
-    if (!writeDraft(draft.fileName(), values) || !stampAfter(draft.fileName(), location_) ||
-        !replaceFile(draft.fileName(), location_))
+    if (!writeDraft(draft.fileName(), values) || !stampAfter(draft.fileName(), target) ||
+        !replaceFile(draft.fileName(), target))
         fail(location_);
 }

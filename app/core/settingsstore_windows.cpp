@@ -49,6 +49,24 @@ bool writeValue(HKEY key, const QString& name, const QString& value) {
                           DWORD((data.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
+// Two copies of the program saving at once would interleave their values, and one copy's
+// putting back could undo the other's. They take turns through a mutex named after the key, in
+// the user's session; the registry's names ignore case, so the mutex's name does too. A turn
+// left by a copy that ended during its save is handed on as abandoned, which is a turn as well.
+HANDLE takeTurn(const QString& location) {
+    const std::wstring name =
+        (QStringLiteral("Local\\Dovrenta settings ") + location.toLower().replace(u'\\', u'/'))
+            .toStdWString();
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
+    if (!mutex)
+        return nullptr;
+    const DWORD waited = WaitForSingleObject(mutex, 10000);
+    if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED)
+        return mutex;
+    CloseHandle(mutex);
+    return nullptr;
+}
+
 void restoreValue(HKEY key, const QString& name, const std::optional<QString>& earlier) {
     if (earlier)
         writeValue(key, name, *earlier);
@@ -74,12 +92,20 @@ QString SettingsStore::GetSetting(const QString& application, const QString& sec
 }
 
 // The registry stores each value on its own; when one is refused, the values written before
-// it are put back as they were, so the save leaves all of them or none.
+// it are put back as they were, so the save leaves all of them or none. Copies of the program
+// save one after another.
 void SettingsStore::SaveSettings(const QString& application, const QString& section,
                                  const Entries& entries) {
     for (const auto& entry : entries)
         checkNames({application, section, entry.first});
     const std::wstring path = keyPath(location_, application, section);
+    HANDLE turn = takeTurn(location_);
+    if (!turn)
+        fail(path);
+    const auto endTurn = qScopeGuard([turn] {
+        ReleaseMutex(turn);
+        CloseHandle(turn);
+    });
     HKEY sectionKey = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0,
                         KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &sectionKey,

@@ -16,12 +16,13 @@ public:
     explicit ShellOpener(MessageBoxes& boxes, QObject* parent = nullptr);
 
     // Hands target to the handler on behalf of the window ownerWindow and returns without
-    // waiting for the handler to end. When the handler cannot be started or fails, one error box
-    // is shown.
+    // waiting for the handler to end. When the handler cannot be started or fails to open the
+    // target, one error box is shown at once; on Linux, a handler still running a second after
+    // the call has started and counts as a success.
     void OpenWithShell(quintptr ownerWindow, const QString& target);
 
 signals:
-    // One per call, after the handler has ended and any error box has been closed.
+    // One per call, once its outcome is known and any error box has been closed.
     void finished();
 
 private:

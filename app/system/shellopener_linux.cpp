@@ -1,6 +1,19 @@
 #include "system/shellopener.h"
 
 #include <QProcess>
+#include <QTimer>
+
+#include <memory>
+#include <utility>
+
+namespace {
+
+// Where no session helper hands the target on, xdg-open runs the browser itself and waits for
+// it. A handler that fails to open the target does so within this time; one still running then
+// has started and counts as a success, whatever it does later.
+constexpr int startingTimeMs = 1000;
+
+} // namespace
 
 void ShellOpener::OpenWithShell(quintptr, const QString& target) {
     auto* handler = new QProcess(this);
@@ -10,18 +23,27 @@ void ShellOpener::OpenWithShell(quintptr, const QString& target) {
     // this process object; sharing the program's own channels spares the browser a broken pipe.
     handler->setStandardInputFile(QProcess::nullDevice());
     handler->setProcessChannelMode(QProcess::ForwardedChannels);
-    // Every error but a failed start, a crash included, is followed by finished(), which
-    // reports it.
-    connect(handler, &QProcess::errorOccurred, this, [this, handler](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart)
+    // Each call is judged once: by a failed start, by the handler's end while it is starting, or
+    // as a success when it is still running after that.
+    auto judged = std::make_shared<bool>(false);
+    const auto judge = [this, judged](bool failed) {
+        if (std::exchange(*judged, true))
             return;
-        handler->deleteLater();
-        conclude(true);
-    });
-    connect(handler, &QProcess::finished, this,
-            [this, handler](int exitCode, QProcess::ExitStatus exitStatus) {
+        conclude(failed);
+    };
+    // Every error but a failed start, a crash included, is followed by finished().
+    connect(handler, &QProcess::errorOccurred, this,
+            [handler, judge](QProcess::ProcessError error) {
+                if (error != QProcess::FailedToStart)
+                    return;
                 handler->deleteLater();
-                conclude(exitStatus != QProcess::NormalExit || exitCode != 0);
+                judge(true);
             });
+    connect(handler, &QProcess::finished, this,
+            [handler, judge](int exitCode, QProcess::ExitStatus exitStatus) {
+                handler->deleteLater();
+                judge(exitStatus != QProcess::NormalExit || exitCode != 0);
+            });
+    QTimer::singleShot(startingTimeMs, handler, [judge] { judge(false); });
     handler->start();
 }

@@ -1,5 +1,5 @@
 #pragma once
 
-// Makes Qt's accessibility present the program's own controls (the push button and the date
-// lists) as a screen reader expects; called once when the program starts.
+// Makes Qt's accessibility present the program's own push button as a screen reader expects;
+// the other controls keep Qt's own presentation. Called once when the program starts.
 void InstallAccessibility();

@@ -6,6 +6,14 @@
 // user typed: no completion, and Enter adds nothing to the list. Reached by the keyboard or
 // when its window opens, it selects its text, so that typing replaces a placeholder such as
 // "Year" instead of adding to it.
+//
+// Its current entry follows the text in the edit field, however the text got there: the entry
+// that reads exactly like it, or none. So the drop-down opens on the shown date, and the arrow
+// keys and the wheel step from it; from a text that is no entry, Down gives the first entry
+// and Up nothing.
+//
+// A screen reader meets the edit field, which holds the focus, and the drop-down: both carry
+// the list's accessible name once it is shown.
 class DateList : public QComboBox {
     Q_OBJECT
 
@@ -14,4 +22,8 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void followText(const QString& text);
 };

@@ -49,6 +49,8 @@ private slots:
     void survivesConcurrentWriters();
     void keepsAnotherCopysSaveAfterAFailedOne_data();
     void keepsAnotherCopysSaveAfterAFailedOne();
+    void leavesNothingOfAKilledSave_data();
+    void leavesNothingOfAKilledSave();
 
 private:
     QString filePath() const { return dir_->filePath(QStringLiteral("conf/settings.ini")); }
@@ -177,6 +179,45 @@ void TestSettingsStore::keepsAnotherCopysSaveAfterAFailedOne() {
         QCOMPARE(store.GetSetting(Application, Section, TargetKeys[i]), expected[i]);
 }
 
+void TestSettingsStore::leavesNothingOfAKilledSave_data() {
+    QTest::addColumn<bool>("linked");
+
+    QTest::newRow("settings file") << false;
+    QTest::newRow("symbolic link to it") << true;
+}
+
+// Copies of the program killed at some point of a save, one after another; the next save
+// leaves the settings file, or the link and the file it points to, and nothing else.
+void TestSettingsStore::leavesNothingOfAKilledSave() {
+    QFETCH(bool, linked);
+    const QString elsewhere = dir_->filePath(QStringLiteral("elsewhere"));
+    QVERIFY(QDir().mkpath(elsewhere) && QDir().mkpath(QFileInfo(filePath()).path()));
+    if (linked)
+        QVERIFY(QFile::link(elsewhere + QStringLiteral("/real.ini"), filePath()));
+    for (int killed = 0; killed < 20; ++killed) {
+        QProcess copy;
+        copy.start(QCoreApplication::applicationFilePath(),
+                   {QStringLiteral("--save-loop"), filePath()});
+        for (qsizetype saves = 0; saves <= killed % 4;) {
+            QVERIFY(copy.waitForReadyRead(10000));
+            saves += copy.readAll().count('\n');
+        }
+        copy.kill();
+        QVERIFY(copy.waitForFinished(10000));
+    }
+
+    SettingsStore(filePath())
+        .SaveSettings(Application, Section, targetEntries({"2005", "6", "1", "x"}));
+
+    const auto filesIn = [](const QString& folder) {
+        return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    };
+    QCOMPARE(QFileInfo(filePath()).isSymLink(), linked);
+    QCOMPARE(filesIn(QFileInfo(filePath()).path()), QStringList{"settings.ini"});
+    QCOMPARE(filesIn(elsewhere), linked ? QStringList{"real.ini"} : QStringList{});
+    QCOMPARE(SettingsStore(filePath()).GetSetting(Application, Section, "shixiang"), "x");
+}
+
 // A copy of the program that saves and reads as told by one line of standard input at a time:
 // "save" and "fail" take the four target values, and "fail" saves them on a full disk.
 int runCopy(const QString& filePath) {
@@ -215,8 +256,21 @@ int writeLoop(const QString& filePath, const QString& section) {
     return 0;
 }
 
+// Saves a long target again and again, one line of output after each save, until killed.
+int saveLoop(const QString& filePath) {
+    SettingsStore store(filePath);
+    QTextStream output(stdout);
+    for (int i = 0;; ++i) {
+        const QString text = QString(4000, u'长') + QString::number(i);
+        store.SaveSettings(Application, Section, targetEntries({"2005", "6", "1", text}));
+        output << "saved" << Qt::endl;
+    }
+}
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--save-loop")
+        return saveLoop(QString::fromLocal8Bit(argv[2]));
     if (argc == 3 && QByteArray(argv[1]) == "--copy")
         return runCopy(QString::fromLocal8Bit(argv[2]));
     if (argc == 4 && QByteArray(argv[1]) == "--write-loop")

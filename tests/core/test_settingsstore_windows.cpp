@@ -1,9 +1,16 @@
 #include "core/settingsstore.h"
 #include "support/temporarystore.h"
 
+#include <QProcess>
 #include <QTest>
 
 #include <windows.h>
+
+namespace {
+
+const QStringList TargetKeys{"year", "month", "day", "shixiang"};
+
+} // namespace
 
 class TestSettingsStoreWindows : public QObject {
     Q_OBJECT
@@ -12,6 +19,7 @@ private slots:
     void keepsTheTargetUnderTheCurrentUser();
     void storesPlainStrings();
     void keepsEarlierValuesWhenAWriteFails();
+    void keepsOneWholeTargetWhenTwoCopiesSave();
 };
 
 void TestSettingsStoreWindows::keepsTheTargetUnderTheCurrentUser() {
@@ -53,5 +61,46 @@ void TestSettingsStoreWindows::keepsEarlierValuesWhenAWriteFails() {
     QCOMPARE(store.GetSetting(" myapp", "jishi", "month"), QString());
 }
 
-QTEST_GUILESS_MAIN(TestSettingsStoreWindows)
+// Two copies of the program save whole targets at the same time, again and again; the key
+// ends with the last target of one of them, all four values of it.
+void TestSettingsStoreWindows::keepsOneWholeTargetWhenTwoCopiesSave() {
+    const TemporaryStore temporary;
+    QProcess copies[2];
+    const char* names[] = {"first", "second"};
+    for (int i = 0; i < 2; ++i)
+        copies[i].start(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("--save-targets"), temporary.location(), names[i]});
+    for (QProcess& copy : copies) {
+        QVERIFY(copy.waitForFinished(60000));
+        QCOMPARE(copy.exitCode(), 0);
+    }
+
+    const SettingsStore store(temporary.location());
+    const QString year = store.GetSetting(" myapp", "jishi", "year");
+    QVERIFY2(year == u"first 199" || year == u"second 199", qPrintable(year));
+    for (const QString& key : TargetKeys)
+        QCOMPARE(store.GetSetting(" myapp", "jishi", key), year);
+}
+
+// Saves 200 targets whose four values all read "<name> <number>".
+int saveTargets(const QString& location, const QString& name) {
+    SettingsStore store(location);
+    for (int number = 0; number < 200; ++number) {
+        const QString value = name + u' ' + QString::number(number);
+        SettingsStore::Entries target;
+        for (const QString& key : TargetKeys)
+            target.append({key, value});
+        store.SaveSettings(" myapp", "jishi", target);
+    }
+    return 0;
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = application.arguments();
+    if (arguments.size() == 4 && arguments[1] == u"--save-targets")
+        return saveTargets(arguments[2], arguments[3]);
+    TestSettingsStoreWindows test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_settingsstore_windows.moc"

@@ -52,7 +52,8 @@ void TestShellOpener::reportsOnlyAFailedHandler_data() {
     QTest::newRow("handler succeeds") << QByteArrayLiteral("exit 0") << 0;
     QTest::newRow("handler fails") << QByteArrayLiteral("exit 1") << 1;
     QTest::newRow("handler crashes") << QByteArrayLiteral("kill -SEGV $$") << 1;
-    QTest::newRow("handler fails late") << QByteArrayLiteral("sleep 0.2; exit 4") << 1;
+    QTest::newRow("handler fails while starting") << QByteArrayLiteral("sleep 0.2; exit 4") << 1;
+    QTest::newRow("handler fails once started") << QByteArrayLiteral("sleep 2; exit 4") << 0;
 }
 
 void TestShellOpener::reportsOnlyAFailedHandler() {

@@ -5,11 +5,13 @@
 #include "windowsfixture.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -53,6 +55,31 @@ void pressTab() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
 }
 
+void turnWheel(QComboBox* list, int notches) {
+    const QPointF centre = QRectF(list->rect()).center();
+    QWheelEvent wheel(centre, list->mapToGlobal(centre), {}, {0, 120 * notches}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(list, &wheel);
+}
+
+// One thing a user does to the list that has the focus: a key, a notch of the wheel, opening
+// the drop-down, or typing.
+void act(QComboBox* list, const QString& step) {
+    static const QHash<QString, Qt::Key> keys{{"Down", Qt::Key_Down},
+                                              {"Up", Qt::Key_Up},
+                                              {"PageDown", Qt::Key_PageDown},
+                                              {"PageUp", Qt::Key_PageUp},
+                                              {"Home", Qt::Key_Home}};
+    if (keys.contains(step))
+        QTest::keyClick(QApplication::focusWidget(), keys[step]);
+    else if (step == u"WheelDown" || step == u"WheelUp")
+        turnWheel(list, step == u"WheelUp" ? 1 : -1);
+    else if (step == u"Open")
+        list->showPopup();
+    else
+        typeLines(step);
+}
+
 Form1* shownDateEntry(WindowSet& windows) {
     windows.showDateEntry();
     Form1* form = windows.form1();
@@ -70,6 +97,8 @@ private slots:
     void savesDisplayedTextsAsTheyStand();
     void storesWhatWasTypedWithTheKeyboard_data();
     void storesWhatWasTypedWithTheKeyboard();
+    void stepsFromTheShownEntry_data();
+    void stepsFromTheShownEntry();
     void savesRestoredEventTextUnchanged_data();
     void savesRestoredEventTextUnchanged();
     void savingTwiceSavesTwice();
@@ -122,6 +151,8 @@ void TestDateEntry::storesWhatWasTypedWithTheKeyboard_data() {
         << QStringList{"2\n", "12\n", "3\n", "x"} << QStringList{"2", "12", "3", "x"};
     QTest::newRow("letters and blanks")
         << QStringList{"abc", " 7", "31 ", "a b"} << QStringList{"abc", " 7", "31 ", "a b"};
+    QTest::newRow("an entry, then more")
+        << QStringList{"2005x", "6", "1", "x"} << QStringList{"2005x", "6", "1", "x"};
     QTest::newRow("two lines") << QStringList{"2005", "6", "1", "高考\n加油"}
                                << QStringList{"2005", "6", "1", "高考\r\n加油"};
 }
@@ -148,6 +179,63 @@ void TestDateEntry::storesWhatWasTypedWithTheKeyboard() {
 
     QCOMPARE(storedTarget(fixture), expected);
     QCOMPARE(list(form, "Combo1")->count(), 996);
+}
+
+void TestDateEntry::stepsFromTheShownEntry_data() {
+    QTest::addColumn<QStringList>("restored");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("expected");
+
+    const QStringList target{"2005", "6", "15"};
+    QTest::newRow("restored, Down") << target << "Combo2" << QStringList{"Down"} << "7";
+    QTest::newRow("restored, Up") << target << "Combo2" << QStringList{"Up"} << "5";
+    QTest::newRow("restored, pages")
+        << target << "Combo2" << QStringList{"PageDown", "PageUp", "PageUp"} << "5";
+    QTest::newRow("restored, wheel")
+        << target << "Combo1" << QStringList{"WheelDown", "WheelDown", "WheelUp"} << "2006";
+    QTest::newRow("restored, opened") << target << "Combo3" << QStringList{"Open"} << "15";
+    QTest::newRow("placeholder, Down")
+        << QStringList{} << "Combo1" << QStringList{"Down"} << "2004";
+    QTest::newRow("placeholder, Up") << QStringList{} << "Combo1" << QStringList{"Up"} << "Year";
+    QTest::newRow("placeholder, wheel up")
+        << QStringList{} << "Combo3" << QStringList{"WheelUp"} << "Day";
+    QTest::newRow("placeholder, opened") << QStringList{} << "Combo2" << QStringList{"Open"} << "";
+    QTest::newRow("typed entry, Down")
+        << QStringList{} << "Combo3" << QStringList{"12", "Down"} << "13";
+    QTest::newRow("typed over restored, Down")
+        << target << "Combo1" << QStringList{"abc", "Down"} << "2004";
+    QTest::newRow("typed over restored, Up")
+        << target << "Combo1" << QStringList{"abc", "Up"} << "abc";
+    QTest::newRow("typed before restored")
+        << target << "Combo1" << QStringList{"Home", "x", "y"} << "xy2005";
+}
+
+// The list's shown text, or with the drop-down open, the entry it opened on chosen.
+void TestDateEntry::stepsFromTheShownEntry() {
+    QFETCH(QStringList, restored);
+    QFETCH(QString, list);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, expected);
+    WindowsFixture fixture;
+    if (!restored.isEmpty())
+        fixture.storeTarget(restored[0], restored[1], restored[2]);
+    auto windows = fixture.start();
+    Form1* form = shownDateEntry(*windows);
+    QVERIFY(form);
+    QComboBox* combo = form->findChild<QComboBox*>(list);
+    combo->setFocus(Qt::TabFocusReason);
+
+    for (const QString& step : steps)
+        act(combo, step);
+
+    if (steps.last() == u"Open") {
+        const QModelIndexList chosen = combo->view()->selectionModel()->selectedIndexes();
+        QCOMPARE(chosen.isEmpty() ? QString() : chosen.first().data().toString(), expected);
+        combo->hidePopup();
+    } else {
+        QCOMPARE(combo->currentText(), expected);
+    }
 }
 
 void TestDateEntry::savesRestoredEventTextUnchanged_data() {

@@ -48,6 +48,8 @@ private slots:
     void walksFocusChainWithTab();
     void namesEveryFocusableControl_data();
     void namesEveryFocusableControl();
+    void presentsDateListsAsQtDoes_data();
+    void presentsDateListsAsQtDoes();
     void showsQtsOwnTextsInChinese();
     void showsPictures();
 
@@ -249,7 +251,8 @@ void TestLayouts::namesEveryFocusableControl_data() {
                                          Form3::SecondMailAddress};
 }
 
-// What a screen reader says for each control that takes the focus, in the focus order.
+// What a screen reader says for each control that takes the focus, in the focus order: the
+// name of the object inside it that holds the focus, such as a list's edit field.
 void TestLayouts::namesEveryFocusableControl() {
     QFETCH(int, form);
     QFETCH(QStringList, names);
@@ -257,12 +260,61 @@ void TestLayouts::namesEveryFocusableControl() {
     QStringList heard;
     for (QWidget* control = w->nextInFocusChain(); control != w;
          control = control->nextInFocusChain()) {
-        if (control->parentWidget() == w && control->focusPolicy() != Qt::NoFocus)
-            heard << QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        if (control->parentWidget() != w || control->focusPolicy() == Qt::NoFocus)
+            continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        if (QAccessibleInterface* inner = accessible->focusChild())
+            accessible = inner;
+        heard << accessible->text(QAccessible::Name);
     }
     heard.sort();
     names.sort();
     QCOMPARE(heard, names);
+}
+
+void TestLayouts::presentsDateListsAsQtDoes_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<QString>("lastEntry");
+
+    QTest::newRow("year") << "Combo1"
+                          << "年"
+                          << "Year" << 996 << "2999";
+    QTest::newRow("month") << "Combo2"
+                           << "月"
+                           << "month" << 12 << "12";
+    QTest::newRow("day") << "Combo3"
+                         << "日"
+                         << "Day" << 31 << "31";
+}
+
+// The list's edit field, which holds the focus, and its drop-down carry the list's name; the
+// field's value is the shown text, and the drop-down holds every entry as a list item.
+void TestLayouts::presentsDateListsAsQtDoes() {
+    QFETCH(QString, list);
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    QFETCH(int, entries);
+    QFETCH(QString, lastEntry);
+    QAccessibleInterface* combo =
+        QAccessible::queryAccessibleInterface(window(1)->findChild<QComboBox*>(list));
+    QCOMPARE(combo->role(), QAccessible::ComboBox);
+
+    QAccessibleInterface* field = combo->focusChild();
+    QVERIFY(field);
+    QCOMPARE(field->role(), QAccessible::EditableText);
+    QCOMPARE(field->text(QAccessible::Name), name);
+    QCOMPARE(field->text(QAccessible::Value), shown);
+
+    QAccessibleInterface* dropDown = combo->child(0);
+    QCOMPARE(dropDown->role(), QAccessible::List);
+    QCOMPARE(dropDown->text(QAccessible::Name), name);
+    QCOMPARE(dropDown->childCount(), entries);
+    QAccessibleInterface* last = dropDown->child(entries - 1);
+    QCOMPARE(last->role(), QAccessible::ListItem);
+    QCOMPARE(last->text(QAccessible::Name), lastEntry);
 }
 
 void TestLayouts::showsQtsOwnTextsInChinese() {

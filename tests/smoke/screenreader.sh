@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Starts the real program with its accessibility bridge on a real X server and a session bus,
+# and checks with a screen reader's library what a screen reader would meet (screenreader.py).
+set -euo pipefail
+program="$1"
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+source "$(dirname "$0")/desktop.sh"
+start_desktop
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
+pids+=($!)
+export XDG_CONFIG_HOME="$work/config" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
+pids+=($!)
+[[ -n "$(wait_for_window Dovrenta 300)" ]] || { echo "no window titled Dovrenta"; exit 1; }
+# Debian's own interpreter, which has the screen reader's library.
+/usr/bin/python3 "$(dirname "$0")/screenreader.py"
