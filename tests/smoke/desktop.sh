@@ -31,8 +31,8 @@ window_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head
 click_at() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 
 # Closes the window whose id the caller keeps in window, expects the program whose process id
-# is $1 to end within ten seconds, and exits with the program's status.
-close_and_expect_exit() {
+# is $1 to end within ten seconds, and returns the program's status.
+close_and_wait() {
     wmctrl -i -c "$window"
     for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
     if kill -0 "$1" 2>/dev/null; then
@@ -42,5 +42,12 @@ close_and_expect_exit() {
     local status=0
     wait "$1" || status=$?
     echo "program exited with status $status"
+    return "$status"
+}
+
+# The same, and exits with the program's status.
+close_and_expect_exit() {
+    local status=0
+    close_and_wait "$1" || status=$?
     exit "$status"
 }

@@ -1,0 +1,114 @@
+# Shared by the smoke tests of the Windows program, after desktop.sh: a new Wine prefix with a
+# stored target, and the checks of the countdown window at a given scale. The caller sets work
+# (a scratch folder) and pids (an array its cleanup kills).
+
+# The countdown window's client area in the layout, in pixels at 100 %.
+layout_width=369
+layout_height=359
+
+# Makes a new Wine prefix in $work whose screen has $1 dots per inch (96 is 100 %), and stores a
+# target about ten thousand days away, so that the day count has five digits.
+new_wine_prefix() {
+    export WINEPREFIX="$work/wine" WINEDEBUG=-all LC_ALL=zh_CN.UTF-8
+    wineboot --init >"$work/wineboot.log" 2>&1
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    local settings='HKCU\Software\Dovrenta\ myapp\jishi' key text
+    for value in "year $(($(date +%Y) + 30))" "month 6" "day 1" "shixiang 高考"; do
+        read -r key text <<<"$value"
+        wine reg add "$settings" /v "$key" /t REG_SZ /d "$text" /f >/dev/null 2>&1
+    done
+    wineserver --wait
+}
+
+# Prints $1 pixels of the layout at the scale $scale, rounded.
+scaled() { awk -v pixels="$1" -v scale="$scale" 'BEGIN { printf "%d", pixels * scale + 0.5 }'; }
+
+# Starts the Windows program $1 under Wine and checks its countdown window at the scale $2
+# (1.5 for 150 %): the window's client area is the layout's size times the scale, a screenshot
+# of it is not blank, and the day count has the digits the stored target gives. Then clicks the
+# autostart button, closes the result box and expects the Run value to name the program. Sets
+# window and program_pid, and copies the screenshot to $3 when given.
+start_and_check_program() {
+    local program="$1" copy="${3:-}"
+    scale="$2"
+    wine "$program" >"$work/program.log" 2>&1 &
+    program_pid=$!
+    pids+=("$program_pid")
+
+    # The first start in a new prefix takes a while.
+    window="$(wait_for_window Dovrenta 600)"
+    if [[ -z "$window" ]]; then
+        echo "no window titled Dovrenta"
+        cat "$work/program.log" "$work/wm.log"
+        exit 1
+    fi
+    find_client_area
+
+    # The day count is drawn in red in a bubble 120 pixels wide; five digits cover far more of
+    # it than the single 0 shown without a target.
+    local colours=0 red=0 crop
+    crop="$(scaled 120)x$(scaled 40)+$((left + $(scaled 120)))+$((top + $(scaled 176)))"
+    local enough_red="$(scaled 11)"
+    enough_red=$((enough_red * enough_red))
+    for _ in $(seq 50); do
+        import -window "$window" "$work/shot.png" 2>/dev/null || true
+        colours="$(identify -format '%k' "$work/shot.png" 2>/dev/null || echo 0)"
+        red="$(convert "$work/shot.png" -crop "$crop" +repage -fx 'r>0.8 && g<0.3 && b<0.3' \
+            -format '%[fx:round(mean*w*h)]' info: 2>/dev/null || echo 0)"
+        ((colours > 50 && red > enough_red)) && break
+        sleep 0.2
+    done
+    echo "screenshot has $colours colours, $red red pixels in the day count"
+    ((colours > 50)) || { echo "the countdown window looks blank"; exit 1; }
+    ((red > enough_red)) || { echo "the day count does not show the stored target"; exit 1; }
+    [[ -z "$copy" ]] || cp "$work/shot.png" "$copy"
+
+    click_autostart
+    local expected run_value
+    expected="$(winepath -w "${program%.exe}")"
+    run_value="$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /ve 2>/dev/null |
+        tr -d '\r' | awk -F '    ' '/REG_SZ/ { print $NF }')"
+    echo "Run value: $run_value"
+    [[ "$run_value" == "$expected" ]] || { echo "expected the Run value $expected"; exit 1; }
+}
+
+# Sets left and top to where the client area starts in the X window: Wine may draw the caption
+# and the border inside it. Fails unless the client area has the layout's size at the scale.
+find_client_area() {
+    local width height
+    read -r width height < <(xwininfo -id "$window" |
+        awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }')
+    local client_width client_height
+    client_width="$(scaled "$layout_width")"
+    client_height="$(scaled "$layout_height")"
+    left=$(((width - client_width) / 2))
+    top=$((height - client_height - left))
+    echo "window ${width}x${height}, client area ${client_width}x${client_height} at $left,$top"
+    if ((left < 0 || top < 0 || left > 10 || top > 40)); then
+        echo "the window is not ${scale} times its laid-out size"
+        exit 1
+    fi
+}
+
+# Clicks the autostart button until the result box shows, then closes the box with Enter.
+click_autostart() {
+    local result="" x y
+    x=$((left + $(scaled 318)))
+    y=$((top + $(scaled 334)))
+    for attempt in $(seq 100); do
+        ((attempt % 20 == 1)) && click_at "$x" "$y"
+        result="$(window_titled 结果)"
+        [[ -n "$result" ]] && break
+        sleep 0.1
+    done
+    [[ -n "$result" ]] || { echo "the autostart button showed no result"; exit 1; }
+    # Wine may replace the box's X window while it settles, so the id found may already be
+    # gone: Enter goes to whichever box window is there until none is.
+    for _ in $(seq 50); do
+        xdotool key --window "$result" Return 2>/dev/null || true
+        sleep 0.2
+        result="$(window_titled 结果)"
+        [[ -z "$result" ]] && break
+    done
+    [[ -z "$result" ]] || { echo "the result box did not close on Enter"; exit 1; }
+}
