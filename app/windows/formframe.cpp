@@ -1,5 +1,6 @@
 #include "windows/formframe.h"
 
+#include "windows/dialogframe.h"
 #include "xpcmdbutton/picturefile.h"
 
 #include <QIcon>
@@ -7,9 +8,7 @@
 #include <QWidget>
 
 void SetUpFormFrame(QWidget* form, const QString& caption, TwipsSize clientArea) {
-    // A tool window keeps out of the taskbar; the hints leave a title and a close button only.
-    form->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    GiveDialogFrame(form);
     form->setWindowTitle(caption);
     form->setWindowIcon(QIcon(LoadPicture(QStringLiteral(":/pictures/icon.ico"), "ico")));
     form->setFixedSize(clientArea.toPixels());
