@@ -3,7 +3,8 @@
 #include <QString>
 
 // Where the system keeps the programs it starts when the user logs in: the desktop's per-user
-// autostart folder on Linux, the Run key under HKEY_LOCAL_MACHINE on Windows.
+// autostart folder on Linux, the Run key under HKEY_LOCAL_MACHINE, or else HKEY_CURRENT_USER,
+// on Windows.
 QString AutostartLocation();
 
 // Puts the entry that starts the program at programPath into location, replacing an earlier

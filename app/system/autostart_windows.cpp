@@ -7,7 +7,11 @@ QString AutostartLocation() {
     return QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Run");
 }
 
-// The program goes into the default value of the key, for every user of the machine.
+// The program goes into the default value of the key for every user of the machine. That takes
+// administrator rights, which programs run without unless the user asks for them; refused, the
+// value goes into the same key in the user's own part of the registry, read at the user's logon.
 bool SetAutostartEntry(const QString& location, const QString& programPath) {
-    return SetKeyDefaultValue(HKEY_LOCAL_MACHINE, location, AutostartValue(programPath));
+    const QString value = AutostartValue(programPath);
+    return SetKeyDefaultValue(HKEY_LOCAL_MACHINE, location, value) ||
+           SetKeyDefaultValue(HKEY_CURRENT_USER, location, value);
 }

@@ -5,11 +5,33 @@
 #include <QDir>
 #include <QFileInfo>
 
-// The data length counts the terminating zero byte.
+namespace {
+
+const wchar_t* WideText(const QString& text) {
+    return reinterpret_cast<const wchar_t*>(text.utf16());
+}
+
+// Windows adds ".exe" only to a name without any extension: board.v2 would be looked for as
+// a file of the kind ".v2", so such a name keeps its ".exe".
+QString StartableName(const QFileInfo& program) {
+    const QString withoutExtension = program.completeBaseName();
+    const bool isExe = program.suffix().compare(QLatin1StringView("exe"), Qt::CaseInsensitive) == 0;
+    return isExe && withoutExtension.contains(u'.') ? program.fileName() : withoutExtension;
+}
+
+} // namespace
+
+// The data length counts the terminating zero. A text the ANSI call would store with
+// substitution characters goes through the wide-character call, so that a path with a folder
+// named in another script still names the program.
 bool SetKeyDefaultValue(HKEY key, const QString& subkey, const QString& value) {
-    const QByteArray data = AnsiText(value);
-    return RegSetValueA(key, AnsiText(subkey).constData(), REG_SZ, data.constData(),
-                        DWORD(data.size() + 1)) == ERROR_SUCCESS;
+    if (AnsiCodePageHolds(subkey) && AnsiCodePageHolds(value)) {
+        const QByteArray data = AnsiText(value);
+        return RegSetValueA(key, AnsiText(subkey).constData(), REG_SZ, data.constData(),
+                            DWORD(data.size() + 1)) == ERROR_SUCCESS;
+    }
+    return RegSetValueW(key, WideText(subkey), REG_SZ, WideText(value),
+                        DWORD((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 // The folder of a program at a drive's root already ends in a backslash, and one more is added
@@ -18,6 +40,6 @@ bool SetKeyDefaultValue(HKEY key, const QString& subkey, const QString& value) {
 QString AutostartValue(const QString& programPath) {
     const QFileInfo program(programPath);
     const QString value =
-        QDir::toNativeSeparators(program.absolutePath()) + u'\\' + program.completeBaseName();
+        QDir::toNativeSeparators(program.absolutePath()) + u'\\' + StartableName(program);
     return value.contains(u' ') ? u'"' + value + u'"' : value;
 }

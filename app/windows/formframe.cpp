@@ -1,15 +1,14 @@
 #include "windows/formframe.h"
 
 #include "picturefile/picturefile.h"
+#include "windows/dialogframe.h"
 
 #include <QIcon>
 #include <QScreen>
 #include <QWidget>
 
 void SetUpFormFrame(QWidget* form, const QString& caption, TwipsSize clientArea) {
-    // A tool window keeps out of the taskbar; the hints leave a title and a close button only.
-    form->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    GiveDialogFrame(form);
     form->setWindowTitle(caption);
     form->setWindowIcon(QIcon(LoadPicture(QStringLiteral(":/pictures/icon.ico"), "ico")));
     form->setFixedSize(clientArea.toPixels());

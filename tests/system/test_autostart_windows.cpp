@@ -5,17 +5,34 @@
 #include <QTest>
 #include <QUuid>
 
+#include <optional>
+
 namespace {
 
-// The default value of subkey under key, as bytes with the length the registry holds.
-QByteArray defaultValue(HKEY key, const QString& subkey, DWORD* type) {
-    QByteArray data(64, '\0');
-    DWORD size = DWORD(data.size());
-    if (RegGetValueA(key, AnsiText(subkey).constData(), nullptr, RRF_RT_ANY, type, data.data(),
-                     &size) != ERROR_SUCCESS)
-        return "unreadable";
-    data.resize(size);
-    return data;
+const wchar_t* wide(const QString& text) {
+    return reinterpret_cast<const wchar_t*>(text.utf16());
+}
+
+// The default value of subkey under key, a REG_SZ, as the registry holds it.
+std::optional<QString> storedText(HKEY key, const QString& subkey) {
+    QString text(256, Qt::Uninitialized);
+    DWORD size = DWORD(text.size() * sizeof(wchar_t));
+    if (RegGetValueW(key, wide(subkey), nullptr, RRF_RT_REG_SZ, nullptr, text.data(), &size) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    text.resize(size / sizeof(wchar_t) - 1);
+    return text;
+}
+
+// A key that lives only in memory takes no lasting subkey, so the registry refuses to create a
+// key below it, as it refuses a standard user a key under the local machine.
+bool refuseSubkeysOf(HKEY root, const QString& key) {
+    HKEY created = nullptr;
+    if (RegCreateKeyExW(root, wide(key), 0, nullptr, REG_OPTION_VOLATILE, KEY_WRITE, nullptr,
+                        &created, nullptr) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(created);
+    return true;
 }
 
 QString testKey() {
@@ -31,52 +48,53 @@ class TestAutostartWindows : public QObject {
 private slots:
     void convertsToTheAnsiCodePage_data();
     void convertsToTheAnsiCodePage();
-    void writesTheDefaultValueAsAnsiText_data();
-    void writesTheDefaultValueAsAnsiText();
+    void writesTheDefaultValueExactly_data();
+    void writesTheDefaultValueExactly();
     void namesTheProgramWithoutItsExtension_data();
     void namesTheProgramWithoutItsExtension();
-    void writesTheRunValueUnderTheLocalMachine();
+    void writesTheRunValue_data();
+    void writesTheRunValue();
 };
 
 // The tests run with the Chinese code page, 936.
 void TestAutostartWindows::convertsToTheAnsiCodePage_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("ansi");
+    QTest::addColumn<bool>("held");
 
-    QTest::newRow("empty") << "" << QByteArray();
-    QTest::newRow("ASCII") << "D:\\Apps\\board" << QByteArray("D:\\Apps\\board");
-    QTest::newRow("Chinese, two bytes each") << "高考" << QByteArray("\xB8\xDF\xBF\xBC");
-    QTest::newRow("outside the code page") << "aกb" << QByteArray("a?b");
+    QTest::newRow("empty") << "" << QByteArray() << true;
+    QTest::newRow("ASCII") << "D:\\Apps\\board" << QByteArray("D:\\Apps\\board") << true;
+    QTest::newRow("Chinese, two bytes each") << "高考" << QByteArray("\xB8\xDF\xBF\xBC") << true;
+    QTest::newRow("outside the code page") << "aกb" << QByteArray("a?b") << false;
+    QTest::newRow("a near character stands in") << "À" << QByteArray("\xA8\xA4") << false;
 }
 
 void TestAutostartWindows::convertsToTheAnsiCodePage() {
     QFETCH(QString, text);
     QFETCH(QByteArray, ansi);
+    QFETCH(bool, held);
     QCOMPARE(GetACP(), UINT(936));
     QCOMPARE(AnsiText(text), ansi);
+    QCOMPARE(AnsiCodePageHolds(text), held);
 }
 
-void TestAutostartWindows::writesTheDefaultValueAsAnsiText_data() {
+void TestAutostartWindows::writesTheDefaultValueExactly_data() {
     QTest::addColumn<QString>("value");
-    QTest::addColumn<QByteArray>("stored");
 
-    QTest::newRow("empty") << "" << QByteArray("", 1);
-    QTest::newRow("path") << "C:\\Apps\\board" << QByteArray("C:\\Apps\\board", 14);
-    QTest::newRow("Chinese") << "高考" << QByteArray("\xB8\xDF\xBF\xBC", 5);
-    QTest::newRow("outside the code page") << "ก" << QByteArray("?", 2);
+    QTest::newRow("empty") << "";
+    QTest::newRow("path") << "C:\\Apps\\board";
+    QTest::newRow("Chinese") << "高考";
+    QTest::newRow("outside the code page") << "C:\\한글\\board";
 }
 
-void TestAutostartWindows::writesTheDefaultValueAsAnsiText() {
+void TestAutostartWindows::writesTheDefaultValueExactly() {
     QFETCH(QString, value);
-    QFETCH(QByteArray, stored);
     const QString key = testKey();
 
     QVERIFY(SetKeyDefaultValue(HKEY_CURRENT_USER, key + QStringLiteral("\\Run"), value));
 
-    DWORD type = 0;
-    QCOMPARE(defaultValue(HKEY_CURRENT_USER, key + QStringLiteral("\\Run"), &type), stored);
-    QCOMPARE(type, DWORD(REG_SZ));
-    RegDeleteTreeA(HKEY_CURRENT_USER, AnsiText(key).constData());
+    QCOMPARE(storedText(HKEY_CURRENT_USER, key + QStringLiteral("\\Run")), value);
+    RegDeleteTreeW(HKEY_CURRENT_USER, wide(key));
 }
 
 void TestAutostartWindows::namesTheProgramWithoutItsExtension_data() {
@@ -88,7 +106,13 @@ void TestAutostartWindows::namesTheProgramWithoutItsExtension_data() {
     QTest::newRow("drive root") << "D:/board.exe"
                                 << "D:\\\\board";
     QTest::newRow("dots in the name") << "C:/Apps/my.board.exe"
-                                      << "C:\\Apps\\my.board";
+                                      << "C:\\Apps\\my.board.exe";
+    QTest::newRow("dots in the name, upper case") << "C:/Apps/BOARD.V2.EXE"
+                                                  << "C:\\Apps\\BOARD.V2.EXE";
+    QTest::newRow("dots in the name, other extension") << "C:/Apps/board.v2.com"
+                                                       << "C:\\Apps\\board.v2";
+    QTest::newRow("dot in the folder") << "C:/my.apps/board.exe"
+                                       << "C:\\my.apps\\board";
     QTest::newRow("Chinese folder") << "C:/倒计时/dovrenta.exe"
                                     << "C:\\倒计时\\dovrenta";
     QTest::newRow("space in the path") << "C:/Program Files/Dovrenta/dovrenta.exe"
@@ -101,17 +125,41 @@ void TestAutostartWindows::namesTheProgramWithoutItsExtension() {
     QCOMPARE(AutostartValue(program), value);
 }
 
-void TestAutostartWindows::writesTheRunValueUnderTheLocalMachine() {
+void TestAutostartWindows::writesTheRunValue_data() {
+    QTest::addColumn<bool>("machineRefuses");
+    QTest::addColumn<bool>("userRefuses");
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<std::optional<QString>>("machineValue");
+    QTest::addColumn<std::optional<QString>>("userValue");
+
+    const std::optional<QString> value = QStringLiteral("D:\\Apps\\board");
+    const std::optional<QString> none;
+    QTest::newRow("local machine") << false << false << true << value << none;
+    QTest::newRow("current user, refused by the machine") << true << false << true << none << value;
+    QTest::newRow("refused by both") << true << true << false << none << none;
+}
+
+// Each write replaces the one before it.
+void TestAutostartWindows::writesTheRunValue() {
+    QFETCH(bool, machineRefuses);
+    QFETCH(bool, userRefuses);
+    QFETCH(bool, written);
+    QFETCH(std::optional<QString>, machineValue);
+    QFETCH(std::optional<QString>, userValue);
     QCOMPARE(AutostartLocation(),
              QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Run"));
     const QString key = testKey();
+    const QString run = key + QStringLiteral("\\Run");
+    QVERIFY(!machineRefuses || refuseSubkeysOf(HKEY_LOCAL_MACHINE, key));
+    QVERIFY(!userRefuses || refuseSubkeysOf(HKEY_CURRENT_USER, key));
 
-    QVERIFY(SetAutostartEntry(key, QStringLiteral("D:/board.exe")));
-    QVERIFY(SetAutostartEntry(key, QStringLiteral("D:/Apps/board.exe")));
+    QCOMPARE(SetAutostartEntry(run, QStringLiteral("D:/board.exe")), written);
+    QCOMPARE(SetAutostartEntry(run, QStringLiteral("D:/Apps/board.exe")), written);
 
-    DWORD type = 0;
-    QCOMPARE(defaultValue(HKEY_LOCAL_MACHINE, key, &type), QByteArray("D:\\Apps\\board", 14));
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, AnsiText(key).constData());
+    QCOMPARE(storedText(HKEY_LOCAL_MACHINE, run), machineValue);
+    QCOMPARE(storedText(HKEY_CURRENT_USER, run), userValue);
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, wide(key));
+    RegDeleteTreeW(HKEY_CURRENT_USER, wide(key));
 }
 
 QTEST_GUILESS_MAIN(TestAutostartWindows)

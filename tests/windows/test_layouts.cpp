@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -134,7 +135,15 @@ void TestLayouts::framesWindows() {
     for (int form = 1; form <= 3; ++form) {
         const QWidget* w = window(form);
         QCOMPARE(w->minimumSize(), w->maximumSize());
+#ifdef Q_OS_WIN
+        // A dialog owned by a window that is never shown: no taskbar button, the full caption.
+        QCOMPARE(w->windowType(), Qt::Dialog);
+        QVERIFY(w->windowFlags().testFlag(Qt::WindowSystemMenuHint));
+        const QWindow* owner = w->windowHandle()->transientParent();
+        QVERIFY(owner && owner->handle() && !owner->isVisible());
+#else
         QVERIFY(w->windowFlags().testFlag(Qt::Tool));
+#endif
         QVERIFY(w->windowFlags().testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(!w->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));

@@ -1,0 +1,7 @@
+#pragma once
+
+class QWidget;
+
+// Gives a window the border of a fixed dialog with a title and only a close button, and keeps
+// it out of the taskbar.
+void GiveDialogFrame(QWidget* form);

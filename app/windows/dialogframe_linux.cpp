@@ -1,0 +1,9 @@
+#include "windows/dialogframe.h"
+
+#include <QWidget>
+
+// A tool window keeps out of the taskbar; the hints leave a title and a close button only.
+void GiveDialogFrame(QWidget* form) {
+    form->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+}
