@@ -1,5 +1,15 @@
 # Shared by the smoke tests: a real X server with a window manager, and a wait for a window.
-# The caller sets work (a scratch folder) and pids (an array its cleanup kills).
+# Sourcing it makes the scratch folder $work; when the script ends, the steps in end_steps run,
+# then the processes in pids are killed and the scratch folder goes.
+work="$(mktemp -d)"
+pids=()
+end_steps=()
+clean_up() {
+    for step in "${end_steps[@]}"; do "$step"; done
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap clean_up EXIT
 
 # Starts Xvfb and openbox and exports DISPLAY.
 start_desktop() {

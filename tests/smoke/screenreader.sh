@@ -3,14 +3,6 @@
 # and checks with a screen reader's library what a screen reader would meet (screenreader.py).
 set -euo pipefail
 program="$1"
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 source "$(dirname "$0")/desktop.sh"
 start_desktop
 

@@ -9,15 +9,6 @@ set -euo pipefail
 installer="$(realpath "$1")"
 newer="$(realpath "$2")"
 screenshot="${3:+$(realpath "$3")}"
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 source "$(dirname "$0")/desktop.sh"
 source "$(dirname "$0")/wine.sh"
 start_desktop

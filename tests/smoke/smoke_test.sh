@@ -5,14 +5,6 @@
 # window manager and expects the program to end with status 0.
 set -euo pipefail
 program="$1"
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 source "$(dirname "$0")/desktop.sh"
 start_desktop
 

@@ -6,15 +6,6 @@
 # window and expects the program to end with status 0.
 set -euo pipefail
 program="$(realpath "$1")"
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 source "$(dirname "$0")/desktop.sh"
 source "$(dirname "$0")/wine.sh"
 start_desktop

@@ -1,6 +1,10 @@
 # Shared by the smoke tests of the Windows program, after desktop.sh: a new Wine prefix with a
-# stored target, and the checks of the countdown window at a given scale. The caller sets work
-# (a scratch folder) and pids (an array its cleanup kills).
+# stored target, and the checks of the countdown window at a given scale. The Wine server of the
+# prefix is stopped when the script ends, before the desktop goes.
+stop_wine() {
+    wineserver -k 2>/dev/null || true
+}
+end_steps+=(stop_wine)
 
 # The countdown window's client area in the layout, in pixels at 100 %.
 layout_width=369
