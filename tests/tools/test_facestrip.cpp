@@ -11,8 +11,6 @@ class TestFaceStrip : public QObject {
 private slots:
     void initTestCase();
     void isAnEightBitPaletteStrip();
-    void matchesEveryFixedPixel_data();
-    void matchesEveryFixedPixel();
     void shadesTheDescribedPixels();
 
 private:
@@ -30,27 +28,6 @@ void TestFaceStrip::isAnEightBitPaletteStrip() {
     QCOMPARE(strip_.size(), QSize(90, 21));
     QCOMPARE(strip_.format(), QImage::Format_Indexed8);
     QVERIFY(strip_.colorCount() <= 256);
-}
-
-void TestFaceStrip::matchesEveryFixedPixel_data() {
-    QTest::addColumn<int>("cell");
-    for (int cell = 0; cell < facestrip::Cells; ++cell)
-        QTest::addRow("cell %d", cell) << cell;
-}
-
-void TestFaceStrip::matchesEveryFixedPixel() {
-    QFETCH(int, cell);
-    int fixedPixels = 0;
-    for (int y = 0; y < CellHeight; ++y) {
-        for (int x = 0; x < CellWidth; ++x) {
-            if (const auto fixed = facestrip::fixedColour(cell, x, y)) {
-                ++fixedPixels;
-                QVERIFY2(shipped(cell, x, y) == *fixed,
-                         qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
-            }
-        }
-    }
-    QVERIFY(fixedPixels > 100);
 }
 
 void TestFaceStrip::shadesTheDescribedPixels() {
