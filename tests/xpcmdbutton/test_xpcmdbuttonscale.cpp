@@ -3,11 +3,12 @@
 #include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QApplication>
-#include <QPainter>
 #include <QTest>
 
+#include <algorithm>
+
 // Runs with QT_SCALE_FACTOR=2: the face is composed at device pixels, not scaled up afterwards.
-// The composer itself is checked at whole and fractional ratios.
+// The composer itself is checked at a whole and a fractional ratio.
 class TestXpcmdbuttonScale : public QObject {
     Q_OBJECT
 
@@ -20,28 +21,35 @@ private slots:
 
 namespace {
 
-// The nine pieces of the cell, each scaled on its own to its place at device size: the corners
-// 3 pixels times the ratio, rounded, and the edges and the centre filling the rest.
-QImage ninePiecesAtDeviceSize(const QImage& cell, QSize logical, qreal ratio) {
-    const int c = qRound(3 * ratio);
-    const int w = qRound(logical.width() * ratio);
-    const int h = qRound(logical.height() * ratio);
-    const std::pair<QRect, QRect> pieces[] = {
-        {{0, 0, c, c}, {0, 0, 3, 3}},
-        {{w - c, 0, c, c}, {15, 0, 3, 3}},
-        {{w - c, h - c, c, c}, {15, 18, 3, 3}},
-        {{0, h - c, c, c}, {0, 18, 3, 3}},
-        {{c, 0, w - 2 * c, c}, {3, 0, 12, 3}},
-        {{w - c, c, c, h - 2 * c}, {15, 3, 3, 15}},
-        {{0, c, c, h - 2 * c}, {0, 3, 3, 15}},
-        {{c, h - c, w - 2 * c, c}, {3, 18, 12, 3}},
-        {{c, c, w - 2 * c, h - 2 * c}, {3, 3, 12, 15}},
-    };
-    QImage face(w, h, QImage::Format_RGB32);
-    QPainter painter(&face);
-    for (const auto& [target, source] : pieces)
-        painter.drawImage(target.topLeft(), cell.copy(source).scaled(target.size()));
-    return face;
+// A cell whose every pixel tells where in the cell it is, so that a pixel of the face tells
+// which cell pixel it was taken from.
+QImage coordinateCell() {
+    QImage cell(18, 21, QImage::Format_RGB32);
+    for (int y = 0; y < cell.height(); ++y) {
+        for (int x = 0; x < cell.width(); ++x)
+            cell.setPixel(x, y, qRgb(10 * x, 10 * y, 99));
+    }
+    return cell;
+}
+
+QPoint cellPixelOf(QRgb pixel) {
+    return qBlue(pixel) == 99 ? QPoint(qRed(pixel) / 10, qGreen(pixel) / 10) : QPoint(-1, -1);
+}
+
+// The cell pixels that a face pixel may show along one direction, given where the face's and
+// the cell's bands (corner, edge, corner) end: any of its band's, but exactly the band's first
+// or last at the band's ends.
+std::pair<int, int> allowedCellPixels(int position, const QList<int>& faceEnds,
+                                      const QList<int>& cellEnds) {
+    const qsizetype band =
+        std::upper_bound(faceEnds.cbegin(), faceEnds.cend(), position) - faceEnds.cbegin();
+    const int first = band == 0 ? 0 : cellEnds[band - 1];
+    const int last = cellEnds[band] - 1;
+    if (position == (band == 0 ? 0 : faceEnds[band - 1]))
+        return {first, first};
+    if (position == faceEnds[band] - 1)
+        return {last, last};
+    return {first, last};
 }
 
 } // namespace
@@ -69,33 +77,43 @@ void TestXpcmdbuttonScale::composesFaceAtDevicePixels() {
     window.show();
     QCOMPARE(button->devicePixelRatio(), 2);
 
-    const QImage source = FaceStripCell(cell);
-    QImage face = button->surface();
-    QCOMPARE(face.devicePixelRatio(), 2.0);
-    face.setDevicePixelRatio(1);
-    QCOMPARE(face, ninePiecesAtDeviceSize(source, size, 2));
+    const QImage& face = button->surface();
+    QCOMPARE(face.size(), size * 2);
+    QCOMPARE(face, ComposeFace(FaceStripCell(cell), size, 2));
 }
 
+// Each row gives where the face's bands of columns and of rows end, in device pixels: the
+// corners are 3 cell pixels times the ratio, rounded half away from zero.
 void TestXpcmdbuttonScale::composerPlacesNinePieces_data() {
-    QTest::addColumn<int>("cell");
-    QTest::addColumn<QSize>("size");
     QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QList<int>>("columnEnds");
+    QTest::addColumn<QList<int>>("rowEnds");
 
-    QTest::newRow("1") << 0 << QSize(169, 29) << 1.0;
-    QTest::newRow("1.25") << 3 << QSize(169, 29) << 1.25;
-    QTest::newRow("1.5") << 4 << QSize(109, 25) << 1.5;
-    QTest::newRow("1.75") << 1 << QSize(57, 25) << 1.75;
-    QTest::newRow("2") << 2 << QSize(93, 29) << 2.0;
+    QTest::newRow("2") << 2.0 << QSize(169, 29) << QList{6, 332, 338} << QList{6, 52, 58};
+    // 163.5 × 37.5 device pixels round to 164 × 38, and corners of 4.5 to 5.
+    QTest::newRow("1.5") << 1.5 << QSize(109, 25) << QList{5, 159, 164} << QList{5, 33, 38};
 }
 
 void TestXpcmdbuttonScale::composerPlacesNinePieces() {
-    QFETCH(int, cell);
-    QFETCH(QSize, size);
     QFETCH(qreal, ratio);
-    QImage face = ComposeFace(FaceStripCell(cell), size, ratio);
+    QFETCH(QSize, size);
+    QFETCH(QList<int>, columnEnds);
+    QFETCH(QList<int>, rowEnds);
+    const QImage face = ComposeFace(coordinateCell(), size, ratio);
     QCOMPARE(face.devicePixelRatio(), ratio);
-    face.setDevicePixelRatio(1);
-    QCOMPARE(face, ninePiecesAtDeviceSize(FaceStripCell(cell), size, ratio));
+    QCOMPARE(face.size(), QSize(columnEnds.last(), rowEnds.last()));
+
+    for (int y = 0; y < face.height(); ++y) {
+        for (int x = 0; x < face.width(); ++x) {
+            const auto [firstColumn, lastColumn] = allowedCellPixels(x, columnEnds, {3, 15, 18});
+            const auto [firstRow, lastRow] = allowedCellPixels(y, rowEnds, {3, 18, 21});
+            const QPoint cell = cellPixelOf(face.pixel(x, y));
+            QVERIFY2(cell.x() >= firstColumn && cell.x() <= lastColumn && cell.y() >= firstRow &&
+                         cell.y() <= lastRow,
+                     qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+        }
+    }
 }
 
 // The screen is scaled by 2 before the application starts; set here rather than by the test
