@@ -1,4 +1,3 @@
-#include "support/filesizelimit.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
 #include "windows/textbox.h"
@@ -12,6 +11,10 @@
 #include <QLabel>
 #include <QTest>
 #include <QWheelEvent>
+
+#ifndef Q_OS_WIN
+#include "support/filesizelimit.h"
+#endif
 
 namespace {
 
@@ -84,7 +87,7 @@ Form1* shownDateEntry(WindowSet& windows) {
     windows.showDateEntry();
     Form1* form = windows.form1();
     form->activateWindow();
-    return QTest::qWaitForWindowActive(form) ? form : nullptr;
+    return QTest::qWaitFor([form] { return form->isActiveWindow(); }) ? form : nullptr;
 }
 
 } // namespace
@@ -103,7 +106,9 @@ private slots:
     void savesRestoredEventTextUnchanged();
     void savingTwiceSavesTwice();
     void keepsTwoLineEventTextAcrossRestart();
+#ifndef Q_OS_WIN
     void reportsFailedSaveAndKeepsStoredTarget();
+#endif
 };
 
 void TestDateEntry::savesDisplayedTextsAsTheyStand_data() {
@@ -315,6 +320,7 @@ void TestDateEntry::keepsTwoLineEventTextAcrossRestart() {
     QCOMPARE(eventBox(restarted->form1())->blockCount(), 2);
 }
 
+#ifndef Q_OS_WIN
 void TestDateEntry::reportsFailedSaveAndKeepsStoredTarget() {
     WindowsFixture fixture;
     fixture.storeTarget("2005", "6", "1", "高考");
@@ -338,6 +344,7 @@ void TestDateEntry::reportsFailedSaveAndKeepsStoredTarget() {
     QCOMPARE(fixture.stored("year"), QStringLiteral("2005"));
     QCOMPARE(fixture.stored("shixiang"), QStringLiteral("高考"));
 }
+#endif
 
 QTEST_MAIN(TestDateEntry)
 #include "test_dateentry.moc"
