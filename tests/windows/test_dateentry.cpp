@@ -86,8 +86,7 @@ void act(QComboBox* list, const QString& step) {
 Form1* shownDateEntry(WindowSet& windows) {
     windows.showDateEntry();
     Form1* form = windows.form1();
-    form->activateWindow();
-    return QTest::qWaitFor([form] { return form->isActiveWindow(); }) ? form : nullptr;
+    return activate(form) ? form : nullptr;
 }
 
 } // namespace

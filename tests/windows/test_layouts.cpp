@@ -234,8 +234,7 @@ void TestLayouts::walksFocusChainWithTab() {
     QFETCH(int, key);
     QFETCH(QStringList, chain);
     QWidget* w = window(form);
-    w->activateWindow();
-    QTRY_VERIFY(w->isActiveWindow());
+    QVERIFY(activate(w));
     const Qt::KeyboardModifiers modifiers =
         key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
     QStringList walked{QApplication::focusWidget()->objectName()};

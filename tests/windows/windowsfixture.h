@@ -13,6 +13,7 @@
 #include "windows/windowset.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -22,6 +23,20 @@
 // A real left click on one of a window's push buttons.
 inline void click(QWidget* window, const char* button) {
     QTest::mouseClick(window->findChild<xpcmdbutton*>(QLatin1StringView(button)), Qt::LeftButton);
+}
+
+// Makes the window the active one, as a click on it would, and says whether it is. The minimal
+// platform of the Windows tests runs a plain event loop that never delivers the window system's
+// activation, so there the application is told directly.
+inline bool activate(QWidget* window) {
+    window->activateWindow();
+    if (QGuiApplication::platformName() == QLatin1String("minimal")) {
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
+        QApplication::setActiveWindow(window);
+        QT_WARNING_POP
+    }
+    return QTest::qWaitFor([window] { return window->isActiveWindow(); });
 }
 
 // What a window's list, text box or label shows.
