@@ -8,7 +8,7 @@
 #include <algorithm>
 
 // Runs with QT_SCALE_FACTOR=2: the face is composed at device pixels, not scaled up afterwards.
-// The composer itself is checked at a whole and a fractional ratio.
+// The composer itself is checked at whole ratios and a fractional one.
 class TestXpcmdbuttonScale : public QObject {
     Q_OBJECT
 
@@ -90,6 +90,7 @@ void TestXpcmdbuttonScale::composerPlacesNinePieces_data() {
     QTest::addColumn<QList<int>>("columnEnds");
     QTest::addColumn<QList<int>>("rowEnds");
 
+    QTest::newRow("1") << 1.0 << QSize(169, 29) << QList{3, 166, 169} << QList{3, 26, 29};
     QTest::newRow("2") << 2.0 << QSize(169, 29) << QList{6, 332, 338} << QList{6, 52, 58};
     // 163.5 × 37.5 device pixels round to 164 × 38, and corners of 4.5 to 5.
     QTest::newRow("1.5") << 1.5 << QSize(109, 25) << QList{5, 159, 164} << QList{5, 33, 38};
