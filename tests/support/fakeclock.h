@@ -2,15 +2,28 @@
 
 #include "core/clock.h"
 
-// A clock that stands still until the test moves it.
+#include <QTimeZone>
+
+#include <utility>
+
+// A clock that stands still until the test moves it. A time given without a time zone is a time
+// in UTC, so that no count depends on the zone of the machine the tests run on; a time given in
+// a zone keeps its zone and that zone's clock changes.
 class FakeClock final : public Clock {
 public:
     explicit FakeClock(QDateTime now = QDateTime(QDate(2005, 2, 1), QTime(8, 0)))
-        : now_(std::move(now)) {}
+        : now_(zoned(std::move(now))) {}
 
     QDateTime now() const override { return now_; }
-    void set(QDateTime now) { now_ = std::move(now); }
+
+    void set(QDateTime now) { now_ = zoned(std::move(now)); }
 
 private:
+    static QDateTime zoned(QDateTime time) {
+        if (time.timeSpec() != Qt::LocalTime)
+            return time;
+        return QDateTime(time.date(), time.time(), QTimeZone::utc());
+    }
+
     QDateTime now_;
 };
