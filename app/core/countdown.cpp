@@ -29,9 +29,9 @@ qint64 SecondsLeft(qint64 dayCount, const QDateTime& now) {
 Countdown::Countdown(const Clock& clock)
     : clock_(clock) {}
 
-void Countdown::setDayCount(qint64 dayCount) {
+void Countdown::setDayCount(qint64 dayCount, QDate countedOn) {
     dayCount_ = dayCount;
-    countedOn_ = clock_.now().date();
+    countedOn_ = countedOn;
 }
 
 Countdown::Reading Countdown::read() {

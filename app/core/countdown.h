@@ -23,7 +23,8 @@ public:
 
     explicit Countdown(const Clock& clock);
 
-    void setDayCount(qint64 dayCount);
+    // The count as it was computed for the date countedOn, which may already be yesterday.
+    void setDayCount(qint64 dayCount, QDate countedOn);
     Reading read();
 
 private:

@@ -77,7 +77,7 @@ void TestCountdown::countsSecondsToTargetMidnight() {
 
     FakeClock clock(now);
     Countdown countdown(clock);
-    countdown.setDayCount(dayCount);
+    countdown.setDayCount(dayCount, now.date());
     const Countdown::Reading reading = countdown.read();
     QCOMPARE(reading.dayCount, dayCount);
     QCOMPARE(reading.secondsLeft, seconds);
@@ -86,7 +86,7 @@ void TestCountdown::countsSecondsToTargetMidnight() {
 void TestCountdown::keepsCountingDownOverMidnight() {
     FakeClock clock(QDateTime(QDate(2005, 5, 31), QTime(23, 59, 59)));
     Countdown countdown(clock);
-    countdown.setDayCount(1);
+    countdown.setDayCount(1, QDate(2005, 5, 31));
     QCOMPARE(countdown.read().secondsLeft, qint64{1});
 
     clock.set(QDateTime(QDate(2005, 6, 1), QTime(0, 0)));
@@ -101,7 +101,7 @@ void TestCountdown::keepsCountingDownOverMidnight() {
 void TestCountdown::catchesUpOnDaysSkipped() {
     FakeClock clock(QDateTime(QDate(2005, 2, 1), QTime(12, 0)));
     Countdown countdown(clock);
-    countdown.setDayCount(120);
+    countdown.setDayCount(120, QDate(2005, 2, 1));
     clock.set(QDateTime(QDate(2005, 2, 4), QTime(12, 0)));
     QCOMPARE(countdown.read().dayCount, qint64{117});
     QCOMPARE(countdown.read().dayCount, qint64{117});

@@ -4,6 +4,7 @@
 
 #include <QTimeZone>
 
+#include <optional>
 #include <utility>
 
 // A clock that stands still until the test moves it. A time given without a time zone is a time
@@ -14,9 +15,18 @@ public:
     explicit FakeClock(QDateTime now = QDateTime(QDate(2005, 2, 1), QTime(8, 0)))
         : now_(zoned(std::move(now))) {}
 
-    QDateTime now() const override { return now_; }
+    QDateTime now() const override {
+        const QDateTime read = now_;
+        if (afterNextRead_)
+            now_ = *std::exchange(afterNextRead_, std::nullopt);
+        return read;
+    }
 
     void set(QDateTime now) { now_ = zoned(std::move(now)); }
+
+    // The next read still gives the time set, every later one gives later: a clock that passes
+    // a moment between two reads.
+    void moveAfterNextRead(QDateTime later) { afterNextRead_ = zoned(std::move(later)); }
 
 private:
     static QDateTime zoned(QDateTime time) {
@@ -25,5 +35,6 @@ private:
         return QDateTime(time.date(), time.time(), QTimeZone::utc());
     }
 
-    QDateTime now_;
+    mutable QDateTime now_;
+    mutable std::optional<QDateTime> afterNextRead_;
 };
