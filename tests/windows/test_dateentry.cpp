@@ -6,6 +6,7 @@
 #include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -104,6 +105,8 @@ private slots:
     void savingTwiceSavesTwice();
     void keepsTwoLineEventTextAcrossRestart();
     void reportsFailedSaveAndKeepsStoredTarget();
+    void labelsEachListByItsUnit_data();
+    void labelsEachListByItsUnit();
 };
 
 void TestDateEntry::savesDisplayedTextsAsTheyStand_data() {
@@ -337,6 +340,35 @@ void TestDateEntry::reportsFailedSaveAndKeepsStoredTarget() {
 
     QCOMPARE(fixture.stored("year"), QStringLiteral("2005"));
     QCOMPARE(fixture.stored("shixiang"), QStringLiteral("高考"));
+}
+
+void TestDateEntry::labelsEachListByItsUnit_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("unit");
+
+    QTest::newRow("year") << "Combo1"
+                          << "年";
+    QTest::newRow("month") << "Combo2"
+                           << "月";
+    QTest::newRow("day") << "Combo3"
+                         << "日";
+}
+
+// A screen reader names the list that takes the focus by the labels its interface reports.
+void TestDateEntry::labelsEachListByItsUnit() {
+    QFETCH(QString, list);
+    QFETCH(QString, unit);
+    WindowsFixture fixture;
+    auto windows = fixture.start();
+    windows->showDateEntry();
+    QAccessibleInterface* combo =
+        QAccessible::queryAccessibleInterface(windows->form1()->findChild<QComboBox*>(list));
+
+    QStringList labels;
+    for (const auto& [label, relation] : combo->relations(QAccessible::Label))
+        labels.append(label->text(QAccessible::Name));
+
+    QCOMPARE(labels, QStringList{unit});
 }
 
 QTEST_MAIN(TestDateEntry)
