@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QDate>
-#include <QTime>
+#include <QDateTime>
 
 class Clock;
 
-// The seconds left until midnight at the start of the target day, for a day count valid today.
-qint64 SecondsLeft(qint64 dayCount, QTime timeOfDay);
+// The seconds from now until the first moment of the day that lies dayCount days after now's
+// date, on the clocks of now's time zone, counted from the start of now's second. Where every
+// day in between has 24 hours, this is the day count in seconds less the time of day; across a
+// clock change it is an hour more or less. Negative once the target day has begun.
+qint64 SecondsLeft(qint64 dayCount, const QDateTime& now);
 
 // Keeps a day count true as the days pass: it remembers the date the count was given for and,
 // read on a later date, has moved down by the days since, so the count never jumps up at
@@ -20,7 +23,8 @@ public:
 
     explicit Countdown(const Clock& clock);
 
-    void setDayCount(qint64 dayCount);
+    // The count as it was computed for the date countedOn, which may already be yesterday.
+    void setDayCount(qint64 dayCount, QDate countedOn);
     Reading read();
 
 private:

@@ -12,8 +12,8 @@
 // keys and the wheel step from it; from a text that is no entry, Down gives the first entry
 // and Up nothing.
 //
-// A screen reader meets the edit field, which holds the focus, and the drop-down: both carry
-// the list's accessible name once it is shown.
+// A screen reader meets the list itself when the focus enters it, and its edit field and its
+// drop-down within it: these two carry the list's accessible name once it is shown.
 class DateList : public QComboBox {
     Q_OBJECT
 

@@ -12,6 +12,7 @@
 #include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QStringListModel>
 
 namespace {
@@ -43,15 +44,15 @@ Form1::Form1(Services& services, Navigator& navigator)
         {.name = "Combo1", .kind = Kind::ComboBox, .twips = {1560, 360, 1935, 315}, .tabIndex = 0,
          .accessibleName = "年", .into = &Combo1},
         {.name = "Label2", .kind = Kind::Label, .twips = {3780, 360, 615, 315}, .tabIndex = 5,
-         .text = "年", .background = Background::Opaque},
+         .text = "年", .background = Background::Opaque, .into = &Label2},
         {.name = "Combo2", .kind = Kind::ComboBox, .twips = {1560, 840, 1935, 315}, .tabIndex = 1,
          .accessibleName = "月", .into = &Combo2},
         {.name = "Label3", .kind = Kind::Label, .twips = {3780, 840, 615, 315}, .tabIndex = 6,
-         .text = "月", .background = Background::Opaque},
+         .text = "月", .background = Background::Opaque, .into = &Label3},
         {.name = "Combo3", .kind = Kind::ComboBox, .twips = {1560, 1320, 1935, 315}, .tabIndex = 2,
          .accessibleName = "日", .into = &Combo3},
         {.name = "Label4", .kind = Kind::Label, .twips = {3780, 1380, 615, 315}, .tabIndex = 7,
-         .text = "日", .background = Background::Opaque},
+         .text = "日", .background = Background::Opaque, .into = &Label4},
         {.name = "Text1", .kind = Kind::TextBox, .twips = {1560, 1800, 1935, 885}, .tabIndex = 3,
          .text = "事项", .accessibleName = "事项", .into = &Text1},
         {.name = "xpcmdbutton1", .kind = Kind::Button, .twips = {1320, 2880, 1635, 375},
@@ -59,6 +60,7 @@ Form1::Form1(Services& services, Navigator& navigator)
     };
     // clang-format on
     BuildControls(this, layoutTable);
+    labelDateLists();
     fillDateLists();
     connect(xpcmdbutton1, &xpcmdbutton::Click, this, &Form1::xpcmdbutton1_Click);
 }
@@ -68,6 +70,14 @@ void Form1::ShowTarget(const ConvertedTarget& target) {
     Combo2->setEditText(QString::number(target.date.month));
     Combo3->setEditText(QString::number(target.date.day));
     Text1->SetText(target.eventText);
+}
+
+// Each unit label names the list before it for a screen reader, which meets the list itself
+// when the focus enters it. The labels' texts have no mnemonic, so nothing else changes.
+void Form1::labelDateLists() {
+    Label2->setBuddy(Combo1);
+    Label3->setBuddy(Combo2);
+    Label4->setBuddy(Combo3);
 }
 
 void Form1::fillDateLists() {

@@ -4,6 +4,7 @@
 
 struct ConvertedTarget;
 class QComboBox;
+class QLabel;
 class TextBox;
 class xpcmdbutton;
 
@@ -20,8 +21,12 @@ public:
     void xpcmdbutton1_Click();
 
 private:
+    void labelDateLists();
     void fillDateLists();
 
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
     QComboBox* Combo1 = nullptr;
     QComboBox* Combo2 = nullptr;
     QComboBox* Combo3 = nullptr;

@@ -83,17 +83,17 @@ void Form2::Form_Load() {
     xpcmdbutton3->SetCaption(QStringLiteral("使用帮助"));
 }
 
-void Form2::SetDayCount(qint64 dayCount) {
+void Form2::SetDayCount(qint64 dayCount, QDate countedOn) {
     Label3->setText(DayCountText(dayCount));
-    countdown_.setDayCount(dayCount);
+    countdown_.setDayCount(dayCount, countedOn);
 }
 
 void Form2::SetEventText(const QString& eventText) {
     Text2->SetText(eventText);
 }
 
-// The counter runs down to midnight at the start of the target day. When a midnight has
-// passed since the day count was written, the day count moves down with it.
+// The counter runs down to the first moment of the target day. When a midnight has passed
+// since the day count was written, the day count moves down with it.
 void Form2::Timer1_Timer() {
     const Countdown::Reading reading = countdown_.read();
     const QString dayCount = DayCountText(reading.dayCount);

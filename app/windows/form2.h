@@ -21,7 +21,8 @@ public:
     Form2(Services& services, Navigator& navigator);
 
     void Form_Load();
-    void SetDayCount(qint64 dayCount);
+    // The day count as computed for the date countedOn.
+    void SetDayCount(qint64 dayCount, QDate countedOn);
     void SetEventText(const QString& eventText);
 
     void Timer1_Timer();

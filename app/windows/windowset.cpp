@@ -29,25 +29,27 @@ void WindowSet::start() {
 }
 
 // Restores the stored target, reports a date that cannot be used, and opens the countdown
-// window with the day count and the event text.
+// window with the day count and the event text. The clock is read once: the count goes to the
+// countdown window with the date it was computed for, which a midnight since may have changed.
 RestoreOutcome WindowSet::runStartupSequence() {
-    RestoreOutcome outcome = RestoreTarget(services_.store, services_.clock.now().date());
+    const QDate today = services_.clock.now().date();
+    RestoreOutcome outcome = RestoreTarget(services_.store, today);
     if (std::holds_alternative<DateUnusable>(outcome))
         services_.messages.show(
             {QStringLiteral("日期设置错误，请重新设置"), QStringLiteral("出错了^_^")});
     const std::optional<ConvertedTarget> shown = ShownTarget(outcome);
-    showCountdown(DayCountOf(outcome), shown ? shown->eventText : QString());
+    showCountdown(DayCountOf(outcome), today, shown ? shown->eventText : QString());
     return outcome;
 }
 
-void WindowSet::showCountdown(qint64 dayCount, const QString& eventText) {
+void WindowSet::showCountdown(qint64 dayCount, QDate countedOn, const QString& eventText) {
     if (!form2_) {
         form2_ = std::make_unique<Form2>(services_, *this);
         form2_->Form_Load();
         CentreOnScreen(form2_.get());
     }
     form2_->show();
-    form2_->SetDayCount(dayCount);
+    form2_->SetDayCount(dayCount, countedOn);
     form2_->SetEventText(eventText);
 }
 

@@ -31,7 +31,7 @@ public:
 
 private:
     RestoreOutcome runStartupSequence();
-    void showCountdown(qint64 dayCount, const QString& eventText);
+    void showCountdown(qint64 dayCount, QDate countedOn, const QString& eventText);
     void loadForm1();
     void endProgram();
 

@@ -2,6 +2,16 @@
 #include "support/fakeclock.h"
 
 #include <QTest>
+#include <QTimeZone>
+
+namespace {
+
+// A time on the clocks of a time zone; without one, in UTC.
+QDateTime at(QDate date, QTime time, const char* zone = "UTC") {
+    return QDateTime(date, time, QTimeZone(zone));
+}
+
+} // namespace
 
 class TestCountdown : public QObject {
     Q_OBJECT
@@ -14,27 +24,60 @@ private slots:
 };
 
 void TestCountdown::countsSecondsToTargetMidnight_data() {
-    QTest::addColumn<qint64>("dayCount");
-    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QDate>("target");
     QTest::addColumn<qint64>("seconds");
 
-    QTest::newRow("exam morning") << qint64{120} << QTime(8, 30, 15) << qint64{10337385};
-    QTest::newRow("target today") << qint64{0} << QTime(10, 0) << qint64{-36000};
-    QTest::newRow("three days ago") << qint64{-3} << QTime(14, 0) << qint64{-309600};
-    QTest::newRow("last second") << qint64{1} << QTime(23, 59, 59) << qint64{1};
-    QTest::newRow("midnight") << qint64{1} << QTime(0, 0) << qint64{86400};
-    QTest::newRow("far target") << qint64{11'000'000} << QTime(0, 0, 1) << qint64{950'399'999'999};
+    const QDate day(2005, 2, 1);
+    QTest::newRow("exam morning") << at(day, QTime(8, 30, 15)) << QDate(2005, 6, 1)
+                                  << qint64{10337385};
+    QTest::newRow("target today") << at(day, QTime(10, 0)) << day << qint64{-36000};
+    QTest::newRow("three days ago")
+        << at(day, QTime(14, 0)) << QDate(2005, 1, 29) << qint64{-309600};
+    QTest::newRow("last second") << at(day, QTime(23, 59, 59)) << day.addDays(1) << qint64{1};
+    QTest::newRow("midnight") << at(day, QTime(0, 0)) << day.addDays(1) << qint64{86400};
+    QTest::newRow("far target") << at(day, QTime(0, 0, 1)) << day.addDays(11'000'000)
+                                << qint64{950'399'999'999};
+
+    // The first moment of the target day lies an hour nearer or farther across a clock change.
+    QTest::newRow("Berlin, spring") << at(QDate(2026, 3, 28), QTime(10, 0), "Europe/Berlin")
+                                    << QDate(2026, 3, 30) << qint64{133200};
+    QTest::newRow("Berlin, autumn") << at(QDate(2026, 10, 24), QTime(10, 0), "Europe/Berlin")
+                                    << QDate(2026, 10, 26) << qint64{140400};
+    QTest::newRow("New York, spring") << at(QDate(2026, 3, 7), QTime(18, 0), "America/New_York")
+                                      << QDate(2026, 3, 9) << qint64{104400};
+    QTest::newRow("New York, autumn, within the second")
+        << at(QDate(2026, 10, 31), QTime(18, 0, 15, 750), "America/New_York") << QDate(2026, 11, 2)
+        << qint64{111585};
+    QTest::newRow("Shanghai, no change") << at(QDate(2026, 3, 28), QTime(10, 0), "Asia/Shanghai")
+                                         << QDate(2026, 3, 30) << qint64{136800};
+    QTest::newRow("UTC, no change")
+        << at(QDate(2026, 10, 31), QTime(18, 0), "UTC") << QDate(2026, 11, 2) << qint64{108000};
+    QTest::newRow("Berlin, past target") << at(QDate(2026, 3, 30), QTime(10, 0), "Europe/Berlin")
+                                         << QDate(2026, 3, 28) << qint64{-205200};
+    // Havana moves its clock from 00:00 to 01:00: 8 March 2026 begins at 01:00.
+    QTest::newRow("Havana, day without midnight")
+        << at(QDate(2026, 3, 7), QTime(10, 0), "America/Havana") << QDate(2026, 3, 8)
+        << qint64{50400};
+    QTest::newRow("Havana, past the skipped midnight")
+        << at(QDate(2026, 3, 7), QTime(10, 0), "America/Havana") << QDate(2026, 3, 9)
+        << qint64{133200};
+    QTest::newRow("Havana, within the day without midnight")
+        << at(QDate(2026, 3, 8), QTime(1, 0, 1), "America/Havana") << QDate(2026, 3, 8)
+        << qint64{-1};
 }
 
 void TestCountdown::countsSecondsToTargetMidnight() {
-    QFETCH(qint64, dayCount);
-    QFETCH(QTime, time);
+    QFETCH(QDateTime, now);
+    QFETCH(QDate, target);
     QFETCH(qint64, seconds);
-    QCOMPARE(SecondsLeft(dayCount, time), seconds);
+    if (!now.isValid())
+        QSKIP("the time zone is not known on this system");
+    const qint64 dayCount = now.date().daysTo(target);
 
-    FakeClock clock(QDateTime(QDate(2005, 2, 1), time));
+    FakeClock clock(now);
     Countdown countdown(clock);
-    countdown.setDayCount(dayCount);
+    countdown.setDayCount(dayCount, now.date());
     const Countdown::Reading reading = countdown.read();
     QCOMPARE(reading.dayCount, dayCount);
     QCOMPARE(reading.secondsLeft, seconds);
@@ -43,7 +86,7 @@ void TestCountdown::countsSecondsToTargetMidnight() {
 void TestCountdown::keepsCountingDownOverMidnight() {
     FakeClock clock(QDateTime(QDate(2005, 5, 31), QTime(23, 59, 59)));
     Countdown countdown(clock);
-    countdown.setDayCount(1);
+    countdown.setDayCount(1, QDate(2005, 5, 31));
     QCOMPARE(countdown.read().secondsLeft, qint64{1});
 
     clock.set(QDateTime(QDate(2005, 6, 1), QTime(0, 0)));
@@ -58,7 +101,7 @@ void TestCountdown::keepsCountingDownOverMidnight() {
 void TestCountdown::catchesUpOnDaysSkipped() {
     FakeClock clock(QDateTime(QDate(2005, 2, 1), QTime(12, 0)));
     Countdown countdown(clock);
-    countdown.setDayCount(120);
+    countdown.setDayCount(120, QDate(2005, 2, 1));
     clock.set(QDateTime(QDate(2005, 2, 4), QTime(12, 0)));
     QCOMPARE(countdown.read().dayCount, qint64{117});
     QCOMPARE(countdown.read().dayCount, qint64{117});

@@ -5,6 +5,7 @@
 #include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -108,6 +109,8 @@ private slots:
 #ifndef Q_OS_WIN
     void reportsFailedSaveAndKeepsStoredTarget();
 #endif
+    void labelsEachListByItsUnit_data();
+    void labelsEachListByItsUnit();
 };
 
 void TestDateEntry::savesDisplayedTextsAsTheyStand_data() {
@@ -344,6 +347,35 @@ void TestDateEntry::reportsFailedSaveAndKeepsStoredTarget() {
     QCOMPARE(fixture.stored("shixiang"), QStringLiteral("高考"));
 }
 #endif
+
+void TestDateEntry::labelsEachListByItsUnit_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("unit");
+
+    QTest::newRow("year") << "Combo1"
+                          << "年";
+    QTest::newRow("month") << "Combo2"
+                           << "月";
+    QTest::newRow("day") << "Combo3"
+                         << "日";
+}
+
+// A screen reader names the list that takes the focus by the labels its interface reports.
+void TestDateEntry::labelsEachListByItsUnit() {
+    QFETCH(QString, list);
+    QFETCH(QString, unit);
+    WindowsFixture fixture;
+    auto windows = fixture.start();
+    windows->showDateEntry();
+    QAccessibleInterface* combo =
+        QAccessible::queryAccessibleInterface(windows->form1()->findChild<QComboBox*>(list));
+
+    QStringList labels;
+    for (const auto& [label, relation] : combo->relations(QAccessible::Label))
+        labels.append(label->text(QAccessible::Name));
+
+    QCOMPARE(labels, QStringList{unit});
+}
 
 QTEST_MAIN(TestDateEntry)
 #include "test_dateentry.moc"

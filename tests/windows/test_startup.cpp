@@ -22,6 +22,7 @@ private slots:
     void fillsTheDateLists();
     void restoresStoredTarget_data();
     void restoresStoredTarget();
+    void countsForTheDayOfTheClockRead();
     void reloadsClosedDateEntryWindow();
     void dateButtonOnVisibleWindowChangesNothing();
     void opensOneHelpWindow();
@@ -114,6 +115,22 @@ void TestStartup::restoresStoredTarget() {
     QCOMPARE(textOf(windows->form1(), "Text1"), event);
     QCOMPARE(textOf(windows->form2(), "Label3"), dayCount);
     QCOMPARE(textOf(windows->form2(), "Text2"), event == "事项" ? QString() : event);
+}
+
+// Started a moment before midnight, the count made for that day moves down once midnight has
+// passed, however the start-up's steps fall on either side of it.
+void TestStartup::countsForTheDayOfTheClockRead() {
+    WindowsFixture fixture;
+    fixture.storeTarget("2027", "6", "7");
+    fixture.clock.set(QDateTime(QDate(2026, 12, 7), QTime(23, 59, 59, 990)));
+    fixture.clock.moveAfterNextRead(QDateTime(QDate(2026, 12, 8), QTime(0, 0, 0, 10)));
+    auto windows = fixture.start();
+    QCOMPARE(textOf(windows->form2(), "Label3"), QStringLiteral("182"));
+
+    fixture.clock.set(QDateTime(QDate(2026, 12, 8), QTime(0, 11)));
+    windows->form2()->Timer1_Timer();
+    QCOMPARE(textOf(windows->form2(), "Label3"), QStringLiteral("181"));
+    QCOMPARE(textOf(windows->form2(), "Label6"), QStringLiteral("15637740"));
 }
 
 void TestStartup::reloadsClosedDateEntryWindow() {
