@@ -100,23 +100,19 @@ void TestAutostartWindows::writesTheDefaultValueExactly() {
 void TestAutostartWindows::namesTheProgramWithoutItsExtension_data() {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("value");
+    const auto row = [](const char* name, const QString& program, const QString& value) {
+        QTest::newRow(name) << program << value;
+    };
 
-    QTest::newRow("folder") << "D:/Apps/board.exe"
-                            << "D:\\Apps\\board";
-    QTest::newRow("drive root") << "D:/board.exe"
-                                << "D:\\\\board";
-    QTest::newRow("dots in the name") << "C:/Apps/my.board.exe"
-                                      << "C:\\Apps\\my.board.exe";
-    QTest::newRow("dots in the name, upper case") << "C:/Apps/BOARD.V2.EXE"
-                                                  << "C:\\Apps\\BOARD.V2.EXE";
-    QTest::newRow("dots in the name, other extension") << "C:/Apps/board.v2.com"
-                                                       << "C:\\Apps\\board.v2";
-    QTest::newRow("dot in the folder") << "C:/my.apps/board.exe"
-                                       << "C:\\my.apps\\board";
-    QTest::newRow("Chinese folder") << "C:/倒计时/dovrenta.exe"
-                                    << "C:\\倒计时\\dovrenta";
-    QTest::newRow("space in the path") << "C:/Program Files/Dovrenta/dovrenta.exe"
-                                       << "\"C:\\Program Files\\Dovrenta\\dovrenta\"";
+    row("folder", "D:/Apps/board.exe", "D:\\Apps\\board");
+    row("drive root", "D:/board.exe", "D:\\\\board");
+    row("dots in the name", "C:/Apps/my.board.exe", "C:\\Apps\\my.board.exe");
+    row("dots in the name, upper case", "C:/Apps/BOARD.V2.EXE", "C:\\Apps\\BOARD.V2.EXE");
+    row("dots in the name, other extension", "C:/Apps/board.v2.com", "C:\\Apps\\board.v2");
+    row("dot in the folder", "C:/my.apps/board.exe", "C:\\my.apps\\board");
+    row("Chinese folder", "C:/倒计时/dovrenta.exe", "C:\\倒计时\\dovrenta");
+    row("space in the path", "C:/Program Files/Dovrenta/dovrenta.exe",
+        "\"C:\\Program Files\\Dovrenta\\dovrenta\"");
 }
 
 void TestAutostartWindows::namesTheProgramWithoutItsExtension() {

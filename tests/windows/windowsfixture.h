@@ -39,13 +39,15 @@ inline bool activate(QWidget* window) {
     return QTest::qWaitFor([window] { return window->isActiveWindow(); });
 }
 
-// What a window's list, text box or label shows.
-inline QString textOf(QWidget* window, const char* name) {
-    if (auto* combo = window->findChild<QComboBox*>(QLatin1StringView(name)))
+// What a window's push button, list, text box or label shows.
+inline QString textOf(QWidget* window, const QString& name) {
+    if (auto* button = window->findChild<xpcmdbutton*>(name))
+        return button->Caption();
+    if (auto* combo = window->findChild<QComboBox*>(name))
         return combo->currentText();
-    if (auto* box = window->findChild<TextBox*>(QLatin1StringView(name)))
+    if (auto* box = window->findChild<TextBox*>(name))
         return box->Text();
-    return window->findChild<QLabel*>(QLatin1StringView(name))->text();
+    return window->findChild<QLabel*>(name)->text();
 }
 
 // A program's worth of windows over a temporary store, a set clock, recorded message boxes
