@@ -15,6 +15,13 @@ include(CPack)
 # installed beside it.
 set(DOVRENTA_UPGRADE_CODE CC783FC5-FCF9-4337-AB33-2E677265EE3F)
 
+# The launch condition that refuses a Windows older than Windows 10, version 1809, on the build
+# number that dovrenta.wxs reads; wixl takes no Condition in a Product, so msibuild adds it. A
+# product already installed can always be removed.
+set(DOVRENTA_WINDOWS_CONDITION "INSERT INTO `LaunchCondition` (`Condition`, `Description`) \
+VALUES ('Installed OR WINDOWSBUILDNUMBER >= 17763', \
+'Dovrenta needs Windows 10, version 1809, or later.')")
+
 # wixl finds the files the installer holds only by names relative to its working folder, so
 # they are copied into one folder first.
 function(dovrenta_add_installer target version output)
@@ -28,6 +35,7 @@ function(dovrenta_add_installer target version output)
         COMMAND wixl --arch x64 -D Version=${version} -D ProductCode=${product_code}
                 -D UpgradeCode=${DOVRENTA_UPGRADE_CODE} -D Homepage=${PROJECT_HOMEPAGE_URL}
                 -o ${output} dovrenta.wxs
+        COMMAND msibuild ${output} -q ${DOVRENTA_WINDOWS_CONDITION}
         WORKING_DIRECTORY ${stage}
         DEPENDS dovrenta ${wxs} ${icon}
         VERBATIM)

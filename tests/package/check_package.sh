@@ -2,7 +2,8 @@
 # Checks a built Debian package of the program: lintian finds no error, it holds exactly the
 # expected files, depends on exactly the expected packages (the libraries, fonts and Qt's
 # translations, nothing the build needs), its menu entry and metainfo pass their validators
-# without a warning, and the program unpacked from it starts and closes in a real window.
+# without a warning, and the program unpacked from it passes the smoke test in a real window,
+# from a folder whose name its autostart entry must quote and escape.
 set -euo pipefail
 package="$1"
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -17,12 +18,13 @@ diff -u "$here/files.txt" "$work/files"
 dpkg-deb -f "$package" Depends | tr ',' '\n' | sed 's/(.*)//; s/ //g' | sort >"$work/depends"
 diff -u "$here/depends.txt" "$work/depends"
 
-dpkg-deb -x "$package" "$work/root"
-desktop-file-validate "$work"/root/usr/share/applications/*.desktop | tee "$work/validate"
+root="$work/un \"packed\" \`at\` \$HOME 100% \\"
+dpkg-deb -x "$package" "$root"
+desktop-file-validate "$root"/usr/share/applications/*.desktop | tee "$work/validate"
 [[ ! -s "$work/validate" ]]
-appstreamcli validate --no-net --strict "$work"/root/usr/share/metainfo/*.metainfo.xml
-exec_name="$(sed -n 's/^Exec=//p' "$work"/root/usr/share/applications/*.desktop)"
-[[ -x "$work/root/usr/bin/$exec_name" ]]
+appstreamcli validate --no-net --strict "$root"/usr/share/metainfo/*.metainfo.xml
+exec_name="$(sed -n 's/^Exec=//p' "$root"/usr/share/applications/*.desktop)"
+[[ -x "$root/usr/bin/$exec_name" ]]
 
-"$here/../smoke/smoke_test.sh" "$work/root/usr/bin/$exec_name"
+"$here/../smoke/smoke_test.sh" "$root/usr/bin/$exec_name"
 echo "package checked: $package"

@@ -40,6 +40,34 @@ window_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head
 # A left click at $1, $2 inside the window whose id the caller keeps in window.
 click_at() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 
+# Clicks at $1, $2 inside the window whose id the caller keeps in window until a window titled
+# $3 shows, and prints its id; prints nothing when none shows within ten seconds. A click that
+# lands while the window is still being mapped is lost, so it is repeated every two seconds.
+click_until_shown() {
+    local shown=""
+    for attempt in $(seq 100); do
+        ((attempt % 20 == 1)) && click_at "$1" "$2"
+        shown="$(window_titled "$3")"
+        [[ -n "$shown" ]] && break
+        sleep 0.1
+    done
+    echo "$shown"
+}
+
+# Presses Enter in the window titled $1 until none is left, for ten seconds at most. A box may
+# replace its X window while it settles, so the id found may already be gone: Enter goes to
+# whichever window of that title is there.
+close_with_enter() {
+    local box
+    for _ in $(seq 50); do
+        box="$(window_titled "$1")"
+        [[ -z "$box" ]] && return 0
+        xdotool key --window "$box" Return 2>/dev/null || true
+        sleep 0.2
+    done
+    return 1
+}
+
 # Closes the window whose id the caller keeps in window, expects the program whose process id
 # is $1 to end within ten seconds, and returns the program's status.
 close_and_wait() {

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Starts the real program on a real X server with a window manager, as a new user would:
 # waits for the countdown window, checks that a screenshot of it is not blank, minimizes each
-# window through the window manager and gets it back, closes the countdown window through the
-# window manager and expects the program to end with status 0.
+# window through the window manager and gets it back, clicks 开机启动 and checks the autostart
+# entry it writes for the program's own path, closes the countdown window through the window
+# manager and expects the program to end with status 0.
 set -euo pipefail
-program="$1"
+program="$(realpath "$1")"
 source "$(dirname "$0")/desktop.sh"
 start_desktop
 
@@ -42,6 +43,25 @@ wait_until() {
 }
 out_of_reach() { ! in_reach "$1"; }
 
+# The Exec line of a desktop entry that starts $1: the path quoted, with ", `, $ and \ escaped
+# and % doubled inside the quotes, then every \ of the value escaped once more.
+expected_exec() {
+    printf 'Exec="%s"\n' "$(printf '%s' "$1" | sed -e 's/["`$\\]/\\&/g' -e 's/%/%%/g')" |
+        sed 's/\\/\\\\/g'
+}
+
+# 开机启动 writes the autostart entry for the program's own path and says so in a box titled 结果,
+# which Enter closes.
+[[ -n "$(click_until_shown 318 334 结果)" ]] || { echo "开机启动 showed no result"; exit 1; }
+close_with_enter 结果 || { echo "the result box did not close on Enter"; exit 1; }
+entry="$XDG_CONFIG_HOME/autostart/dovrenta.desktop"
+[[ -f "$entry" ]] || { echo "开机启动 wrote no $entry"; exit 1; }
+grep -xF "$(expected_exec "$program")" "$entry" >/dev/null ||
+    { echo "expected $(expected_exec "$program") in:"; cat "$entry"; exit 1; }
+desktop-file-validate "$entry" | tee "$work/validate"
+[[ ! -s "$work/validate" ]]
+echo "开机启动 wrote the autostart entry for $program"
+
 # The countdown window has no taskbar button and nothing else shows it: it comes back itself.
 xdotool windowminimize "$window"
 wait_until in_reach "$window" || { echo "the countdown window stayed minimized"; exit 1; }
@@ -50,14 +70,7 @@ echo "the countdown window came back after a minimize"
 # The date-entry and help windows come back by the countdown window's buttons that show them.
 for shown in "184 334 设定倒计时日期" "48 334 使用帮助"; do
     read -r x y title <<<"$shown"
-    other=""
-    # A click that lands while the countdown window is still being mapped again is lost.
-    for attempt in $(seq 100); do
-        ((attempt % 20 == 1)) && click_at "$x" "$y"
-        other="$(window_titled "$title")"
-        [[ -n "$other" ]] && break
-        sleep 0.1
-    done
+    other="$(click_until_shown "$x" "$y" "$title")"
     [[ -n "$other" ]] || { echo "no window titled $title"; exit 1; }
     xdotool windowminimize "$other"
     wait_until out_of_reach "$other" || { echo "the window manager did not minimize $title"; exit 1; }

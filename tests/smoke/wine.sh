@@ -29,9 +29,10 @@ scaled() { awk -v pixels="$1" -v scale="$scale" 'BEGIN { printf "%d", pixels * s
 
 # Starts the Windows program $1 under Wine and checks its countdown window at the scale $2
 # (1.5 for 150 %): the window's client area is the layout's size times the scale, a screenshot
-# of it is not blank, and the day count has the digits the stored target gives. Then clicks the
-# autostart button, closes the result box and expects the Run value to name the program. Sets
-# window and program_pid, and copies the screenshot to $3 when given.
+# of it is not blank, the day count has the digits the stored target gives and the seconds
+# counter shows a number. Then clicks the autostart button, closes the result box and expects
+# the Run value to name the program. Sets window and program_pid, and copies the screenshot to
+# $3 when given.
 start_and_check_program() {
     local program="$1" copy="${3:-}"
     scale="$2"
@@ -48,23 +49,25 @@ start_and_check_program() {
     fi
     find_client_area
 
-    # The day count is drawn in red in a bubble 120 pixels wide; five digits cover far more of
-    # it than the single 0 shown without a target.
-    local colours=0 red=0 crop
-    crop="$(scaled 120)x$(scaled 40)+$((left + $(scaled 120)))+$((top + $(scaled 176)))"
+    # The day count and the seconds counter are drawn in red on their bubbles; five digits cover
+    # far more of the day count's than the single 0 shown without a target, and the seconds
+    # counter stays empty until its first tick.
+    local colours=0 red=0 seconds_red=0
     local enough_red="$(scaled 11)"
     enough_red=$((enough_red * enough_red))
     for _ in $(seq 50); do
         import -window "$window" "$work/shot.png" 2>/dev/null || true
         colours="$(identify -format '%k' "$work/shot.png" 2>/dev/null || echo 0)"
-        red="$(convert "$work/shot.png" -crop "$crop" +repage -fx 'r>0.8 && g<0.3 && b<0.3' \
-            -format '%[fx:round(mean*w*h)]' info: 2>/dev/null || echo 0)"
-        ((colours > 50 && red > enough_red)) && break
+        red="$(red_pixels 120 176 120 40)"
+        seconds_red="$(red_pixels 124 264 205 29)"
+        ((colours > 50 && red > enough_red && seconds_red > enough_red)) && break
         sleep 0.2
     done
-    echo "screenshot has $colours colours, $red red pixels in the day count"
+    echo "screenshot has $colours colours, $red red pixels in the day count," \
+        "$seconds_red in the seconds counter"
     ((colours > 50)) || { echo "the countdown window looks blank"; exit 1; }
     ((red > enough_red)) || { echo "the day count does not show the stored target"; exit 1; }
+    ((seconds_red > enough_red)) || { echo "the seconds counter shows no number"; exit 1; }
     [[ -z "$copy" ]] || cp "$work/shot.png" "$copy"
 
     click_autostart
@@ -74,6 +77,14 @@ start_and_check_program() {
         tr -d '\r' | awk -F '    ' '/REG_SZ/ { print $NF }')"
     echo "Run value: $run_value"
     [[ "$run_value" == "$expected" ]] || { echo "expected the Run value $expected"; exit 1; }
+}
+
+# Prints the number of red pixels of the screenshot in the layout's rectangle at $1, $2 that is
+# $3 wide and $4 high, at the scale.
+red_pixels() {
+    local crop="$(scaled "$3")x$(scaled "$4")+$((left + $(scaled "$1")))+$((top + $(scaled "$2")))"
+    convert "$work/shot.png" -crop "$crop" +repage -fx 'r>0.8 && g<0.3 && b<0.3' \
+        -format '%[fx:round(mean*w*h)]' info: 2>/dev/null || echo 0
 }
 
 # Sets left and top to where the client area starts in the X window: Wine may draw the caption
@@ -96,23 +107,7 @@ find_client_area() {
 
 # Clicks the autostart button until the result box shows, then closes the box with Enter.
 click_autostart() {
-    local result="" x y
-    x=$((left + $(scaled 318)))
-    y=$((top + $(scaled 334)))
-    for attempt in $(seq 100); do
-        ((attempt % 20 == 1)) && click_at "$x" "$y"
-        result="$(window_titled 结果)"
-        [[ -n "$result" ]] && break
-        sleep 0.1
-    done
-    [[ -n "$result" ]] || { echo "the autostart button showed no result"; exit 1; }
-    # Wine may replace the box's X window while it settles, so the id found may already be
-    # gone: Enter goes to whichever box window is there until none is.
-    for _ in $(seq 50); do
-        xdotool key --window "$result" Return 2>/dev/null || true
-        sleep 0.2
-        result="$(window_titled 结果)"
-        [[ -z "$result" ]] && break
-    done
-    [[ -z "$result" ]] || { echo "the result box did not close on Enter"; exit 1; }
+    [[ -n "$(click_until_shown $((left + $(scaled 318))) $((top + $(scaled 334))) 结果)" ]] ||
+        { echo "the autostart button showed no result"; exit 1; }
+    close_with_enter 结果 || { echo "the result box did not close on Enter"; exit 1; }
 }
