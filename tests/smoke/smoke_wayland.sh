@@ -106,9 +106,12 @@ done
 echo "the seconds counter changes"
 
 # 开机启动 spans 272 to 365 and 320 to 349 in the client area. The pointer rests on its right end,
-# so the pointer's picture stays out of the button's left part, which shows the face.
+# so the pointer's picture stays out of the button's left part, which shows the face. It comes
+# onto the button, then moves a pixel on it, as a hand's pointer does: Qt 6.8 reports the
+# pointer's entry into a window without a move.
 face() { pixels $((client_x + 272)) $((client_y + 320)) 40 29; }
 resting="$(face)"
+point_at $((client_x + 354)) $((client_y + 334))
 point_at $((client_x + 355)) $((client_y + 334))
 wait_until differs face "$resting" || fail "开机启动 shows no hover face under the pointer"
 point_at "$outside_x" 300
@@ -151,7 +154,11 @@ env -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland "$program" >"$work/program.log" 
 program_pid=$!
 pids+=("$program_pid")
 window="$(wait_for_window Dovrenta 300)"
-[[ -n "$window" ]] || fail "started without QT_QPA_PLATFORM, the program opened no X11 window"
+if [[ -z "$window" ]]; then
+    wmctrl -m || true
+    xwininfo -root -tree | grep -i dovrenta || true
+    fail "started without QT_QPA_PLATFORM, the program opened no X11 window"
+fi
 no_view Dovrenta || fail "started without QT_QPA_PLATFORM, the program opened a window on weston"
 echo "started without QT_QPA_PLATFORM, the program is an X11 client"
 close_and_expect_exit "$program_pid"
