@@ -2,6 +2,7 @@
 #include "core/settingsstore.h"
 #include "system/autostart.h"
 #include "system/shellopener.h"
+#include "system/windowsystemchoice.h"
 #include "windows/accessibility.h"
 #include "windows/caretblinktimeout.h"
 #include "windows/fonts.h"
@@ -17,7 +18,9 @@ int main(int argc, char** argv) {
     // pixels go over the connection instead.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    WindowSystemChoice windowSystem;
     QApplication application(argc, argv);
+    windowSystem.forget();
     // Only the countdown window's close ends the program, whatever else is open.
     application.setQuitOnLastWindowClosed(false);
     ApplyDialogFont(application);

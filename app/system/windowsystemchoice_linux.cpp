@@ -1,0 +1,21 @@
+#include "system/windowsystemchoice.h"
+
+#include <QByteArray>
+#include <QtGlobal>
+
+namespace {
+const char* const platformVariable = "QT_QPA_PLATFORM";
+}
+
+WindowSystemChoice::WindowSystemChoice() {
+    if (!qEnvironmentVariableIsEmpty(platformVariable))
+        return;
+    qputenv(platformVariable, QByteArrayLiteral("xcb;wayland"));
+    madeHere_ = true;
+}
+
+void WindowSystemChoice::forget() {
+    if (madeHere_)
+        qunsetenv(platformVariable);
+    madeHere_ = false;
+}

@@ -1,0 +1,5 @@
+#include "system/windowsystemchoice.h"
+
+WindowSystemChoice::WindowSystemChoice() = default;
+
+void WindowSystemChoice::forget() {}

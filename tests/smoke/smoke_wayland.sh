@@ -1,0 +1,164 @@
+#!/usr/bin/env bash
+# Starts the real program natively on a Wayland compositor, as a user who asks for it with
+# QT_QPA_PLATFORM=wayland does: weston with its X11 back end on Xvfb, the pointer moved by xdotool
+# on weston's window, weston's scene graph telling where it placed each window and screenshots of
+# its window showing what is drawn. Checks that the countdown window appears at its size and
+# counts, that a button shows its hover face and drops it when the pointer leaves the window, that
+# the buttons open the date-entry and help windows, and that the close button of the countdown
+# window's title bar ends the program with status 0: weston leaves the title bars to its clients
+# and has no close of its own. Last, started in the same session without QT_QPA_PLATFORM, the
+# program is an X11 client.
+set -euo pipefail
+program="$1"
+source "$(dirname "$0")/desktop.sh"
+start_desktop
+
+fail() {
+    echo "$1"
+    cat "$work/program.log" "$work/weston.log" 2>/dev/null || true
+    exit 1
+}
+# Runs "$@" every tenth of a second until it succeeds, for at most ten seconds.
+wait_until() {
+    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
+
+export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+# No panel, screen lock or animations: a window is drawn in place and at its size once mapped.
+cat >"$work/weston.ini" <<EOF
+[core]
+idle-time=0
+[shell]
+background-color=0xff000000
+panel-position=none
+locking=false
+animation=none
+close-animation=none
+startup-animation=none
+EOF
+# --use-pixman draws without OpenGL; weston 14 still takes it, for its --renderer=pixman.
+weston --backend=x11-backend.so --use-pixman --width=800 --height=600 --socket=dovrenta-wayland \
+    --config="$work/weston.ini" --debug --log="$work/weston.log" 2>"$work/weston.err" &
+pids+=($!)
+weston_output() { grep -q 'x11 output .*window id' "$work/weston.log" 2>/dev/null; }
+wait_until weston_output || fail "weston did not open its window"
+weston_window="$(sed -n 's/.*x11 output .*window id \([0-9]*\).*/\1/p' "$work/weston.log")"
+export WAYLAND_DISPLAY=dovrenta-wayland
+
+# Where weston shows the window titled $1, as "left top width height" on its screen, in view.
+find_view() {
+    view="$(timeout 5 weston-debug scene-graph 2>/dev/null | awk -v title="'$1'" '
+        index($0, "top-level window " title " ") { found = 1; next }
+        found && /position:/ { gsub(/[(),]/, " "); print $2, $3, $5 - $2, $6 - $3; exit }')"
+    [[ -n "$view" ]]
+}
+no_view() { ! find_view "$1"; }
+
+# Points at $1, $2 on weston's screen.
+point_at() { xdotool mousemove --window "$weston_window" "$1" "$2"; }
+# The pixels of the rectangle $3 x $4 at $1, $2 on weston's screen, as a hash.
+pixels() {
+    import -window "$weston_window" "$work/shot.png"
+    convert "$work/shot.png" -crop "$3x$4+$1+$2" +repage rgb:- | md5sum | cut -d ' ' -f 1
+}
+
+QT_QPA_PLATFORM=wayland "$program" >"$work/program.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+wait_until find_view Dovrenta || fail "weston shows no window titled Dovrenta"
+read -r left top width height <<<"$view"
+# A point of the screen beside the countdown window, on the side with more room.
+if ((left > 800 - left - width)); then outside_x=$((left / 2)); else outside_x=$((left + width + 10)); fi
+point_at "$outside_x" 300
+
+# Qt draws the title bar and border into the window's surface. Its white background spans the
+# client area's full width and reaches its bottom edge; the title bar above the client area is
+# one colour down to the client area's top edge.
+client_area() {
+    import -window "$weston_window" "$work/shot.png"
+    convert "$work/shot.png" -crop "${width}x${height}+${left}+${top}" +repage "$work/view.png"
+    read -r client_width white_height client_x white_y < <(
+        convert "$work/view.png" -fill black +opaque white -format '%@' info: | tr 'x+' '  ')
+    local bottom=$((white_y + white_height))
+    client_y="$(convert "$work/view.png" -crop "1x$bottom+$client_x+0" +repage txt:- |
+        awk -F '[,: ]+' 'NR > 1 { if ($2 == 5) bar = $NF; else if ($2 > 5 && $NF != bar) { print $2; exit } }')"
+    client_height=$((bottom - ${client_y:-0}))
+    ((client_width == 369 && client_height == 359))
+}
+if ! wait_until client_area; then
+    fail "the countdown window's client area is ${client_width:-?} x ${client_height:-?}, not 369 x 359"
+fi
+client_x=$((left + client_x))
+client_y=$((top + client_y))
+echo "the countdown window is 369 x 359 at $client_x, $client_y, in a title bar and border of $width x $height"
+
+# True when what the function $1 prints is, or is not, $2.
+same() { [[ "$("$1")" == "$2" ]]; }
+differs() { ! same "$@"; }
+
+# The seconds counter, at 124, 264 in the client area, changes twice.
+counter() { pixels $((client_x + 124)) $((client_y + 264)) 205 29; }
+for _ in 1 2; do
+    wait_until differs counter "$(counter)" || fail "the seconds counter did not change"
+done
+echo "the seconds counter changes"
+
+# 开机启动 spans 272 to 365 and 320 to 349 in the client area. The pointer rests on its right end,
+# so the pointer's picture stays out of the button's left part, which shows the face. It comes
+# onto the button, then moves a pixel on it, as a hand's pointer does: Qt 6.8 reports the
+# pointer's entry into a window without a move.
+face() { pixels $((client_x + 272)) $((client_y + 320)) 40 29; }
+resting="$(face)"
+point_at $((client_x + 354)) $((client_y + 334))
+point_at $((client_x + 355)) $((client_y + 334))
+wait_until differs face "$resting" || fail "开机启动 shows no hover face under the pointer"
+point_at "$outside_x" 300
+wait_until same face "$resting" || fail "开机启动 kept its hover face when the pointer left the window"
+echo "开机启动 shows its hover face and drops it when the pointer leaves the window"
+
+# Clicks at $1, $2 in the client area.
+click_client() { point_at $((client_x + $1)) $((client_y + $2)); xdotool click 1; }
+# Closes the window titled $1 by its title bar's close button, which Qt draws 17 pixels from the
+# right edge, 15 below the top one.
+close_by_title_bar() {
+    find_view "$1" || fail "weston shows no window titled $1"
+    local view_left view_top view_width rest
+    read -r view_left view_top view_width rest <<<"$view"
+    point_at $((view_left + view_width - 17)) $((view_top + 15))
+    xdotool click 1
+}
+
+# Each window is closed before the next click: weston may place it over the countdown window's
+# buttons.
+for shown in "184 334 设定倒计时日期" "48 334 使用帮助"; do
+    read -r x y title <<<"$shown"
+    click_client "$x" "$y"
+    wait_until find_view "$title" || fail "no window titled $title after a click at $x, $y"
+    echo "a click at $x, $y opens $title"
+    close_by_title_bar "$title"
+    wait_until no_view "$title" || fail "$title stayed open when closed by its title bar"
+done
+
+close_by_title_bar Dovrenta
+for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$program_pid" 2>/dev/null && fail "the program did not end when its window was closed"
+status=0
+wait "$program_pid" || status=$?
+((status == 0)) || fail "the program ended with status $status"
+echo "the close button of the title bar ends the program with status 0"
+
+# Without QT_QPA_PLATFORM the program connects to the X server, although a Wayland session is there.
+env -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland "$program" >"$work/program.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+window="$(wait_for_window Dovrenta 300)"
+if [[ -z "$window" ]]; then
+    wmctrl -m || true
+    xwininfo -root -tree | grep -i dovrenta || true
+    fail "started without QT_QPA_PLATFORM, the program opened no X11 window"
+fi
+no_view Dovrenta || fail "started without QT_QPA_PLATFORM, the program opened a window on weston"
+echo "started without QT_QPA_PLATFORM, the program is an X11 client"
+close_and_expect_exit "$program_pid"
