@@ -172,9 +172,8 @@ void TestCountdownWindow::opensLinkTargets() {
     QTest::mouseClick(link, Qt::LeftButton);
     QTest::mouseClick(link, Qt::LeftButton);
 
-    QVERIFY(QTest::qWaitFor([&] {
-        return fixture.openedTargets() == QStringList{target, target};
-    }));
+    const QStringList twice{target, target};
+    QVERIFY(QTest::qWaitFor([&] { return fixture.openedTargets() == twice; }));
     QVERIFY(fixture.messages.shown.isEmpty());
 }
 
