@@ -215,17 +215,16 @@ int runCopy(const QString& filePath) {
         const QStringList words = line.split(u' ');
         if (words.first() == u"read") {
             output << store.GetSetting(Application, Section, TargetKeys.first()) << Qt::endl;
-        } else if (words.first() == u"save") {
+            continue;
+        }
+        std::optional<FileSizeLimit> diskFull;
+        if (words.first() == u"fail")
+            diskFull.emplace();
+        try {
             store.SaveSettings(Application, Section, targetEntries(words.mid(1)));
             output << "saved" << Qt::endl;
-        } else {
-            FileSizeLimit diskFull;
-            try {
-                store.SaveSettings(Application, Section, targetEntries(words.mid(1)));
-                output << "saved" << Qt::endl;
-            } catch (const SettingsWriteError&) {
-                output << "failed" << Qt::endl;
-            }
+        } catch (const SettingsWriteError&) {
+            output << "failed" << Qt::endl;
         }
     }
     return 0;

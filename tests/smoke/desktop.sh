@@ -1,4 +1,4 @@
-# Shared by the smoke tests: a real X server with a window manager, and a wait for a window.
+# Shared by the smoke tests: a real X server with a window manager, and waits for windows.
 # Sourcing it makes the scratch folder $work; when the script ends, the steps in end_steps run,
 # then the processes in pids are killed and the scratch folder goes.
 work="$(mktemp -d)"
@@ -11,15 +11,19 @@ clean_up() {
 }
 trap clean_up EXIT
 
+# Runs "$@" every tenth of a second until it succeeds, for at most ten seconds.
+wait_until() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
+quietly() { "$@" >/dev/null 2>&1; }
+
 # Starts Xvfb and openbox and exports DISPLAY.
 start_desktop() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     pids+=($!)
-    for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+    wait_until test -s "$work/display" || true
     export DISPLAY=":$(cat "$work/display")"
     openbox >"$work/wm.log" 2>&1 &
     pids+=($!)
-    for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+    wait_until quietly wmctrl -m || true
 }
 
 # Prints the id of the window titled $1 once the window manager lists it, trying every tenth of
@@ -32,6 +36,19 @@ wait_for_window() {
         sleep 0.1
     done
     echo "$window"
+}
+
+# Starts "$@" in the background with its output in $work/program.log; its id goes in program_pid.
+start_program() {
+    "$@" >"$work/program.log" 2>&1 &
+    program_pid=$!
+    pids+=("$program_pid")
+}
+
+# Keeps the countdown window's id in window, waiting $1 tenths of a second at most for it.
+await_countdown_window() {
+    window="$(wait_for_window Dovrenta "$1")"
+    [[ -n "$window" ]] || { echo "no window titled Dovrenta"; cat "$work/program.log"; exit 1; }
 }
 
 # The id of a visible window titled $1, or nothing.
@@ -68,24 +85,19 @@ close_with_enter() {
     return 1
 }
 
-# Closes the window whose id the caller keeps in window, expects the program whose process id
-# is $1 to end within ten seconds, and returns the program's status.
-close_and_wait() {
-    wmctrl -i -c "$window"
-    for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
-    if kill -0 "$1" 2>/dev/null; then
-        echo "the program did not end when its window was closed"
-        exit 1
-    fi
+# Expects the program whose process id is $1 to end within ten seconds of its window's close,
+# and returns the program's status.
+wait_for_end() {
+    wait_until eval "! kill -0 $1 2>/dev/null" ||
+        { echo "the program did not end when its window was closed"; exit 1; }
     local status=0
     wait "$1" || status=$?
     echo "program exited with status $status"
     return "$status"
 }
 
+# Closes the window whose id the caller keeps in window and waits for the program $1 to end.
+close_and_wait() { wmctrl -i -c "$window"; wait_for_end "$1"; }
+
 # The same, and exits with the program's status.
-close_and_expect_exit() {
-    local status=0
-    close_and_wait "$1" || status=$?
-    exit "$status"
-}
+close_and_expect_exit() { local status=0; close_and_wait "$1" || status=$?; exit "$status"; }

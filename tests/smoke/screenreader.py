@@ -31,39 +31,28 @@ def wait_for(condition, what):
 
 
 def program():
-    for application in pyatspi.Registry.getDesktop(0):
-        if application is not None and application.name == "dovrenta":
-            return application
-    return None
+    return next((a for a in pyatspi.Registry.getDesktop(0)
+                 if a is not None and a.name == "dovrenta"), None)
 
 
 def objects(root):
-    found = [root]
-    for child in root:
-        if child is not None:
-            found += objects(child)
-    return found
+    return [root] + [o for child in root if child is not None for o in objects(child)]
 
 
-def find(role, name):
+def button(caption):
     application = program()
-    if application is None:
-        return None
-    return next((o for o in objects(application) if o.getRole() == role and o.name == name),
-                None)
+    return next((o for o in objects(application) if o.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                 and o.name == caption), None) if application is not None else None
 
 
 def press(caption):
-    wait_for(lambda: find(pyatspi.ROLE_PUSH_BUTTON, caption), f"a button {caption}")
-    find(pyatspi.ROLE_PUSH_BUTTON, caption).queryAction().doAction(0)
+    wait_for(lambda: button(caption), f"a button {caption}").queryAction().doAction(0)
 
 
 def labels(o):
-    names = []
-    for relation in o.getRelationSet():
-        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
-            names += [relation.getTarget(i).name for i in range(relation.getNTargets())]
-    return names
+    return [r.getTarget(i).name for r in o.getRelationSet()
+            if r.getRelationType() == pyatspi.RELATION_LABELLED_BY
+            for i in range(r.getNTargets())]
 
 
 def shown(combo):
@@ -77,14 +66,8 @@ def described(o):
 
 # What takes the focus, in the order of the focus events.
 focused = []
-
-
-def on_focus(event):
-    if event.detail1:
-        focused.append(event.source)
-
-
-pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+pyatspi.Registry.registerEventListener(
+    lambda event: event.detail1 and focused.append(event.source), "object:state-changed:focused")
 wait_for(program, "the program on the accessibility bus")
 press("设定提示日期")
 # The window opens with the focus in the year list; Tab walks once round it and back there.
@@ -98,15 +81,15 @@ for _ in range(5):
 
 failures = [f"focus on an unnamed, unlabelled {o.getRoleName()}" for o in focused
             if not o.name and not any(labels(o))]
-walk = [described(o) for o in focused]
-lists = [(labels(o), shown(o)) for o in focused if o.getRole() == pyatspi.ROLE_COMBO_BOX]
+combos = [o for o in focused if o.getRole() == pyatspi.ROLE_COMBO_BOX]
 # Qt on Linux names a list by its shown text; a list named by its label says it as well.
 failures += [f"a date list that presents neither its text nor its label: {described(o)}"
-             for o in focused if o.getRole() == pyatspi.ROLE_COMBO_BOX
-             and o.name not in [shown(o)] + labels(o)]
+             for o in combos if o.name not in [shown(o)] + labels(o)]
+lists = [(labels(o), shown(o)) for o in combos]
 expected = [(["年"], "Year"), (["月"], "month"), (["日"], "Day"), (["年"], "Year")]
 if lists != expected:
-    failures.append(f"focused date lists {lists}, expected {expected}; the walk: {walk}")
+    failures.append(f"focused date lists {lists}, expected {expected}; "
+                    f"the walk: {[described(o) for o in focused]}")
 
 press("使用帮助")
 wait_for(lambda: any(w.name == "使用帮助" for w in program()), "the help window")

@@ -9,8 +9,7 @@ start_desktop
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
 pids+=($!)
 export XDG_CONFIG_HOME="$work/config" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
-pids+=($!)
-[[ -n "$(wait_for_window Dovrenta 300)" ]] || { echo "no window titled Dovrenta"; exit 1; }
+start_program env QT_QPA_PLATFORM=xcb "$program"
+await_countdown_window 300
 # Debian's own interpreter, which has the screen reader's library.
 /usr/bin/python3 "$(dirname "$0")/screenreader.py"

@@ -1,12 +1,7 @@
 #!/usr/bin/env bash
 # Tries the Windows installer $1 as a new user would, under Wine in a new Wine prefix, on a
-# screen at 150 %: expects it to refuse Windows 7, installs it silently on Windows 10, starts
-# the installed program through the path its Start-menu shortcut names, checks the countdown
-# window at that scale (and copies its screenshot to $3 when given) and its autostart button,
-# and closes it. Then installs the later version $2 over it and expects it to replace the first,
-# expects the first to refuse to replace it by the downgrade rule and the later version to stay
-# installed, removes it silently and expects nothing installed to be left but the user's
-# settings.
+# screen at 150 %, with the later version $2 as the upgrade; the installed program's screenshot
+# is copied to $3 when given.
 set -euo pipefail
 installer="$(realpath "$1")"
 newer="$(realpath "$2")"
@@ -20,7 +15,6 @@ profile="$WINEPREFIX/drive_c/users/$(id -un)"
 shortcut="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Dovrenta.lnk"
 folder="$profile/AppData/Local/Programs/Dovrenta"
 
-# Prints the names of the installed programs called Dovrenta, one a line.
 installed() { wine uninstaller --list 2>/dev/null | tr -d '\r' | grep '|||Dovrenta$' || true; }
 
 # The version of the installed program Dovrenta, from its entry among the installed programs.

@@ -1,45 +1,26 @@
 #!/usr/bin/env bash
-# Starts the real program on a real X server with a window manager, as a new user would:
-# waits for the countdown window, checks that a screenshot of it is not blank, minimizes each
-# window through the window manager and gets it back, clicks 开机启动 and checks the autostart
-# entry it writes for the program's own path, closes the countdown window through the window
-# manager and expects the program to end with status 0.
+# Starts the real program on a real X server with a window manager, as a new user would, and
+# closes its countdown window through the window manager, expecting it to end with status 0.
 set -euo pipefail
 program="$(realpath "$1")"
 source "$(dirname "$0")/desktop.sh"
 start_desktop
 
 export XDG_CONFIG_HOME="$work/config"
-QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
-program_pid=$!
-pids+=("$program_pid")
+start_program env QT_QPA_PLATFORM=xcb "$program"
+await_countdown_window 300
 
-window="$(wait_for_window Dovrenta 300)"
-if [[ -z "$window" ]]; then
-    echo "no window titled Dovrenta"
-    cat "$work/program.log" "$work/wm.log"
-    xwininfo -root -tree | grep -i dovrenta || true
-    exit 1
-fi
-
-colours=0
-for _ in $(seq 50); do
+not_blank() {
     import -window "$window" "$work/shot.png" 2>/dev/null || true
     colours="$(identify -format '%k' "$work/shot.png" 2>/dev/null || echo 0)"
-    ((colours > 50)) && break
-    sleep 0.2
-done
-echo "screenshot has $colours colours"
-((colours > 50)) || { echo "the countdown window looks blank"; exit 1; }
+    ((colours > 50))
+}
+wait_until not_blank || { echo "the countdown window looks blank: $colours colours"; exit 1; }
 
 # A window is in reach when it is mapped and the window manager does not keep it minimized.
 in_reach() {
     xwininfo -id "$1" 2>/dev/null | grep -q IsViewable &&
         ! xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_HIDDEN
-}
-wait_until() {
-    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-    return 1
 }
 out_of_reach() { ! in_reach "$1"; }
 

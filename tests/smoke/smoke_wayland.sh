@@ -1,13 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program natively on a Wayland compositor, as a user who asks for it with
-# QT_QPA_PLATFORM=wayland does: weston with its X11 back end on Xvfb, the pointer moved by xdotool
-# on weston's window, weston's scene graph telling where it placed each window and screenshots of
-# its window showing what is drawn. Checks that the countdown window appears at its size and
-# counts, that a button shows its hover face and drops it when the pointer leaves the window, that
-# the buttons open the date-entry and help windows, and that the close button of the countdown
-# window's title bar ends the program with status 0: weston leaves the title bars to its clients
-# and has no close of its own. Last, started in the same session without QT_QPA_PLATFORM, the
-# program is an X11 client.
+# QT_QPA_PLATFORM=wayland does: weston with its X11 back end on Xvfb, driven by xdotool on
+# weston's window; weston's scene graph tells where each window is, screenshots what is drawn.
+# Weston leaves the title bars to its clients, so windows are closed by Qt's own close button.
+# Last, started in the same session without QT_QPA_PLATFORM, the program is an X11 client.
 set -euo pipefail
 program="$1"
 source "$(dirname "$0")/desktop.sh"
@@ -17,11 +13,6 @@ fail() {
     echo "$1"
     cat "$work/program.log" "$work/weston.log" 2>/dev/null || true
     exit 1
-}
-# Runs "$@" every tenth of a second until it succeeds, for at most ten seconds.
-wait_until() {
-    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-    return 1
 }
 
 export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
@@ -42,8 +33,7 @@ EOF
 weston --backend=x11-backend.so --use-pixman --width=800 --height=600 --socket=dovrenta-wayland \
     --config="$work/weston.ini" --debug --log="$work/weston.log" 2>"$work/weston.err" &
 pids+=($!)
-weston_output() { grep -q 'x11 output .*window id' "$work/weston.log" 2>/dev/null; }
-wait_until weston_output || fail "weston did not open its window"
+wait_until quietly grep 'x11 output .*window id' "$work/weston.log" || fail "weston did not open its window"
 weston_window="$(sed -n 's/.*x11 output .*window id \([0-9]*\).*/\1/p' "$work/weston.log")"
 export WAYLAND_DISPLAY=dovrenta-wayland
 
@@ -56,7 +46,6 @@ find_view() {
 }
 no_view() { ! find_view "$1"; }
 
-# Points at $1, $2 on weston's screen.
 point_at() { xdotool mousemove --window "$weston_window" "$1" "$2"; }
 # The pixels of the rectangle $3 x $4 at $1, $2 on weston's screen, as a hash.
 pixels() {
@@ -64,9 +53,7 @@ pixels() {
     convert "$work/shot.png" -crop "$3x$4+$1+$2" +repage rgb:- | md5sum | cut -d ' ' -f 1
 }
 
-QT_QPA_PLATFORM=wayland "$program" >"$work/program.log" 2>&1 &
-program_pid=$!
-pids+=("$program_pid")
+start_program env QT_QPA_PLATFORM=wayland "$program"
 wait_until find_view Dovrenta || fail "weston shows no window titled Dovrenta"
 read -r left top width height <<<"$view"
 # A point of the screen beside the countdown window, on the side with more room.
@@ -118,7 +105,6 @@ point_at "$outside_x" 300
 wait_until same face "$resting" || fail "开机启动 kept its hover face when the pointer left the window"
 echo "开机启动 shows its hover face and drops it when the pointer leaves the window"
 
-# Clicks at $1, $2 in the client area.
 click_client() { point_at $((client_x + $1)) $((client_y + $2)); xdotool click 1; }
 # Closes the window titled $1 by its title bar's close button, which Qt draws 17 pixels from the
 # right edge, 15 below the top one.
@@ -142,23 +128,13 @@ for shown in "184 334 设定倒计时日期" "48 334 使用帮助"; do
 done
 
 close_by_title_bar Dovrenta
-for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$program_pid" 2>/dev/null && fail "the program did not end when its window was closed"
-status=0
-wait "$program_pid" || status=$?
-((status == 0)) || fail "the program ended with status $status"
+wait_for_end "$program_pid" || fail "the program ended with status $?"
 echo "the close button of the title bar ends the program with status 0"
 
 # Without QT_QPA_PLATFORM the program connects to the X server, although a Wayland session is there.
-env -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland "$program" >"$work/program.log" 2>&1 &
-program_pid=$!
-pids+=("$program_pid")
+start_program env -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland "$program"
 window="$(wait_for_window Dovrenta 300)"
-if [[ -z "$window" ]]; then
-    wmctrl -m || true
-    xwininfo -root -tree | grep -i dovrenta || true
-    fail "started without QT_QPA_PLATFORM, the program opened no X11 window"
-fi
+[[ -n "$window" ]] || fail "started without QT_QPA_PLATFORM, the program opened no X11 window"
 no_view Dovrenta || fail "started without QT_QPA_PLATFORM, the program opened a window on weston"
 echo "started without QT_QPA_PLATFORM, the program is an X11 client"
 close_and_expect_exit "$program_pid"

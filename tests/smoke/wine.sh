@@ -1,9 +1,7 @@
 # Shared by the smoke tests of the Windows program, after desktop.sh: a new Wine prefix with a
 # stored target, and the checks of the countdown window at a given scale. The Wine server of the
 # prefix is stopped when the script ends, before the desktop goes.
-stop_wine() {
-    wineserver -k 2>/dev/null || true
-}
+stop_wine() { wineserver -k 2>/dev/null || true; }
 end_steps+=(stop_wine)
 
 # The countdown window's client area in the layout, in pixels at 100 %.
@@ -28,25 +26,14 @@ new_wine_prefix() {
 scaled() { awk -v pixels="$1" -v scale="$scale" 'BEGIN { printf "%d", pixels * scale + 0.5 }'; }
 
 # Starts the Windows program $1 under Wine and checks its countdown window at the scale $2
-# (1.5 for 150 %): the window's client area is the layout's size times the scale, a screenshot
-# of it is not blank, the day count has the digits the stored target gives and the seconds
-# counter shows a number. Then clicks the autostart button, closes the result box and expects
-# the Run value to name the program. Sets window and program_pid, and copies the screenshot to
-# $3 when given.
+# (1.5 for 150 %), then its autostart button. Sets window and program_pid, and copies the
+# screenshot to $3 when given.
 start_and_check_program() {
     local program="$1" copy="${3:-}"
     scale="$2"
-    wine "$program" >"$work/program.log" 2>&1 &
-    program_pid=$!
-    pids+=("$program_pid")
-
+    start_program wine "$program"
     # The first start in a new prefix takes a while.
-    window="$(wait_for_window Dovrenta 600)"
-    if [[ -z "$window" ]]; then
-        echo "no window titled Dovrenta"
-        cat "$work/program.log" "$work/wm.log"
-        exit 1
-    fi
+    await_countdown_window 600
     find_client_area
 
     # The day count and the seconds counter are drawn in red on their bubbles; five digits cover
@@ -70,7 +57,9 @@ start_and_check_program() {
     ((seconds_red > enough_red)) || { echo "the seconds counter shows no number"; exit 1; }
     [[ -z "$copy" ]] || cp "$work/shot.png" "$copy"
 
-    click_autostart
+    [[ -n "$(click_until_shown $((left + $(scaled 318))) $((top + $(scaled 334))) 结果)" ]] ||
+        { echo "the autostart button showed no result"; exit 1; }
+    close_with_enter 结果 || { echo "the result box did not close on Enter"; exit 1; }
     local expected run_value
     expected="$(winepath -w "${program%.exe}")"
     run_value="$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /ve 2>/dev/null |
@@ -79,8 +68,7 @@ start_and_check_program() {
     [[ "$run_value" == "$expected" ]] || { echo "expected the Run value $expected"; exit 1; }
 }
 
-# Prints the number of red pixels of the screenshot in the layout's rectangle at $1, $2 that is
-# $3 wide and $4 high, at the scale.
+# The number of red pixels of the screenshot in the layout's rectangle $1, $2, $3 x $4, scaled.
 red_pixels() {
     local crop="$(scaled "$3")x$(scaled "$4")+$((left + $(scaled "$1")))+$((top + $(scaled "$2")))"
     convert "$work/shot.png" -crop "$crop" +repage -fx 'r>0.8 && g<0.3 && b<0.3' \
@@ -103,11 +91,4 @@ find_client_area() {
         echo "the window is not ${scale} times its laid-out size"
         exit 1
     fi
-}
-
-# Clicks the autostart button until the result box shows, then closes the box with Enter.
-click_autostart() {
-    [[ -n "$(click_until_shown $((left + $(scaled 318))) $((top + $(scaled 334))) 结果)" ]] ||
-        { echo "the autostart button showed no result"; exit 1; }
-    close_with_enter 结果 || { echo "the result box did not close on Enter"; exit 1; }
 }

@@ -41,6 +41,9 @@ private slots:
 
 private:
     QWidget* window(int number) const;
+    template <typename Control = QWidget> Control* child(int form, const char* name) const {
+        return window(form)->findChild<Control*>(QLatin1StringView(name));
+    }
 
     WindowsFixture fixture_;
     std::unique_ptr<WindowSet> windows_;
@@ -142,18 +145,18 @@ void TestLayouts::usesFontsWithChineseGlyphs() {
         const QStringList accepted = QStringList{named} + QFont::substitutes(named);
         return accepted.contains(QFontInfo(w->font()).family());
     };
-    const QWidget* kaiTitle = window(3)->findChild<QLabel*>(QStringLiteral("Label1"));
+    const QWidget* kaiTitle = child(3, "Label1");
     QVERIFY(drawnIn(kaiTitle, KaiFamily()));
     QVERIFY(kaiTitle->font().bold());
     QCOMPARE(kaiTitle->font().pointSizeF(), 24.0);
-    const auto* counter = window(2)->findChild<QLabel*>(QStringLiteral("Label6"));
+    const QWidget* counter = child(2, "Label6");
     QVERIFY(drawnIn(counter, SansSerifFamily()));
     QCOMPARE(counter->font().pointSizeF(), 18.0);
-    const auto* link = window(3)->findChild<QLabel*>(QStringLiteral("Label7"));
+    const QWidget* link = child(3, "Label7");
     QVERIFY(link->font().underline());
     QCOMPARE(link->font().pointSizeF(), 8.25);
     for (const char* name : {"xpcmdbutton1", "xpcmdbutton2", "xpcmdbutton3"}) {
-        const auto* button = window(2)->findChild<xpcmdbutton*>(QLatin1StringView(name));
+        const auto* button = child<xpcmdbutton>(2, name);
         QCOMPARE(button->Font()->Name, SansSerifFamily());
         QCOMPARE(button->Font()->Size, 8.25);
     }
@@ -168,10 +171,7 @@ void TestLayouts::usesFontsWithChineseGlyphs() {
 void TestLayouts::colours() {
     const QColor red(255, 0, 0);
     const auto textColour = [this](int form, const char* name) {
-        return window(form)
-            ->findChild<QWidget*>(QLatin1StringView(name))
-            ->palette()
-            .color(QPalette::WindowText);
+        return child(form, name)->palette().color(QPalette::WindowText);
     };
     QCOMPARE(window(2)->palette().color(QPalette::Window), QColor(Qt::white));
     QCOMPARE(textColour(2, "Label3"), red);
@@ -180,14 +180,13 @@ void TestLayouts::colours() {
     QCOMPARE(textColour(3, "Label5"), red);
     QCOMPARE(textColour(3, "Label6"), QColor(0, 0, 255));
     QCOMPARE(window(3)->findChild<TextBox*>()->palette().color(QPalette::Text), red);
-    QVERIFY(window(2)->findChild<QLabel*>(QStringLiteral("Label3"))->autoFillBackground());
-    QVERIFY(!window(2)->findChild<QLabel*>(QStringLiteral("Label6"))->autoFillBackground());
+    QVERIFY(child(2, "Label3")->autoFillBackground());
+    QVERIFY(!child(2, "Label6")->autoFillBackground());
 }
 
 void TestLayouts::stacksNumbersAboveBubbles() {
     const auto depth = [this](int form, const char* name) {
-        return window(form)->children().indexOf(
-            window(form)->findChild<QWidget*>(QLatin1StringView(name)));
+        return window(form)->children().indexOf(child(form, name));
     };
     // Qt draws later siblings above earlier ones.
     QVERIFY(depth(2, "Label3") > depth(2, "Image1"));
@@ -309,18 +308,17 @@ void TestLayouts::showsQtsOwnTextsInChinese() {
     const QString okText = shown->buttonTexts.value(shown->buttons.indexOf(QMessageBox::Ok));
     QCOMPARE(okText, QStringLiteral("确定"));
 
-    const std::unique_ptr<QMenu> menu(
-        window(1)->findChild<TextBox*>(QStringLiteral("Text1"))->createStandardContextMenu());
+    const std::unique_ptr<QMenu> menu(child<TextBox>(1, "Text1")->createStandardContextMenu());
     QCOMPARE(menu->actions().last()->text(), QStringLiteral("全选\tCtrl+A"));
 }
 
 void TestLayouts::showsPictures() {
-    const auto* banner = window(2)->findChild<QLabel*>(QStringLiteral("Image2"));
+    const auto* banner = child<QLabel>(2, "Image2");
     QCOMPARE(banner->pixmap().size(), QSize(370, 60));
     QVERIFY(!banner->hasScaledContents());
     QVERIFY(banner->geometry().right() > window(2)->rect().right());
     for (const char* name : {"Image1", "Image3"}) {
-        const auto* bubble = window(2)->findChild<QLabel*>(QLatin1StringView(name));
+        const auto* bubble = child<QLabel>(2, name);
         QCOMPARE(bubble->pixmap().size(), QSize(139, 123));
         QVERIFY(bubble->hasScaledContents());
     }
