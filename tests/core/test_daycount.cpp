@@ -73,10 +73,8 @@ void TestDayCount::countsCalendarDays() {
     QFETCH(int, month);
     QFETCH(int, day);
     QFETCH(QString, expected);
-    QCOMPARE(Outcome([&] {
-                 return DayCount(today, {qint16(year), qint16(month), qint16(day)});
-             }),
-             expected);
+    const TargetDate target{qint16(year), qint16(month), qint16(day)};
+    QCOMPARE(Outcome([&] { return DayCount(today, target); }), expected);
 }
 
 namespace {
