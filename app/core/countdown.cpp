@@ -21,22 +21,16 @@ qint64 wholeSeconds(qint64 msecsSinceEpoch) {
 
 } // namespace
 
-qint64 SecondsLeft(qint64 dayCount, const QDateTime& now) {
-    const qint64 targetStart = FirstMomentOfDay(now.date().addDays(dayCount), zoneOf(now));
-    return wholeSeconds(targetStart) - wholeSeconds(now.toMSecsSinceEpoch());
-}
-
 Countdown::Countdown(const Clock& clock)
     : clock_(clock) {}
 
 void Countdown::setDayCount(qint64 dayCount, QDate countedOn) {
-    dayCount_ = dayCount;
-    countedOn_ = countedOn;
+    targetDay_ = countedOn.addDays(dayCount);
 }
 
-Countdown::Reading Countdown::read() {
+Countdown::Reading Countdown::read() const {
     const QDateTime now = clock_.now();
-    dayCount_ -= countedOn_.daysTo(now.date());
-    countedOn_ = now.date();
-    return {dayCount_, SecondsLeft(dayCount_, now)};
+    const qint64 targetStart = FirstMomentOfDay(targetDay_, zoneOf(now));
+    return {now.date().daysTo(targetDay_),
+            wholeSeconds(targetStart) - wholeSeconds(now.toMSecsSinceEpoch())};
 }

@@ -5,15 +5,9 @@
 
 class Clock;
 
-// The seconds from now until the first moment of the day that lies dayCount days after now's
-// date, on the clocks of now's time zone, counted from the start of now's second. Where every
-// day in between has 24 hours, this is the day count in seconds less the time of day; across a
-// clock change it is an hour more or less. Negative once the target day has begun.
-qint64 SecondsLeft(qint64 dayCount, const QDateTime& now);
-
-// Keeps a day count true as the days pass: it remembers the date the count was given for and,
-// read on a later date, has moved down by the days since, so the count never jumps up at
-// midnight.
+// Keeps a day count true as the days pass: the count and the date it was given for name the
+// target day, from which every reading counts the days and seconds anew, so the count moves down
+// at midnight and never jumps up.
 class Countdown {
 public:
     struct Reading {
@@ -25,10 +19,13 @@ public:
 
     // The count as it was computed for the date countedOn, which may already be yesterday.
     void setDayCount(qint64 dayCount, QDate countedOn);
-    Reading read();
+    // The calendar days from the clock's date to the target day, and the seconds from now until
+    // the target day's first moment on the clocks of now's time zone, counted from the start of
+    // now's second. Where every day in between has 24 hours, the seconds are the day count in
+    // seconds less the time of day; across a clock change an hour more or less.
+    Reading read() const;
 
 private:
     const Clock& clock_;
-    qint64 dayCount_ = 0;
-    QDate countedOn_;
+    QDate targetDay_;
 };
