@@ -5,7 +5,6 @@
 #include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -109,8 +108,6 @@ private slots:
 #ifndef Q_OS_WIN
     void reportsFailedSaveAndKeepsStoredTarget();
 #endif
-    void labelsEachListByItsUnit_data();
-    void labelsEachListByItsUnit();
 };
 
 void TestDateEntry::savesDisplayedTextsAsTheyStand_data() {
@@ -328,32 +325,6 @@ void TestDateEntry::reportsFailedSaveAndKeepsStoredTarget() {
     QCOMPARE(fixture.stored("shixiang"), QStringLiteral("高考"));
 }
 #endif
-
-void TestDateEntry::labelsEachListByItsUnit_data() {
-    QTest::addColumn<QString>("list");
-    QTest::addColumn<QString>("unit");
-
-    QTest::newRow("year") << QString("Combo1") << QString("年");
-    QTest::newRow("month") << QString("Combo2") << QString("月");
-    QTest::newRow("day") << QString("Combo3") << QString("日");
-}
-
-// A screen reader names the list that takes the focus by the labels its interface reports.
-void TestDateEntry::labelsEachListByItsUnit() {
-    QFETCH(QString, list);
-    QFETCH(QString, unit);
-    WindowsFixture fixture;
-    auto windows = fixture.start();
-    windows->showDateEntry();
-    QAccessibleInterface* combo =
-        QAccessible::queryAccessibleInterface(windows->form1()->findChild<QComboBox*>(list));
-
-    QStringList labels;
-    for (const auto& [label, relation] : combo->relations(QAccessible::Label))
-        labels.append(label->text(QAccessible::Name));
-
-    QCOMPARE(labels, QStringList{unit});
-}
 
 QTEST_MAIN(TestDateEntry)
 #include "test_dateentry.moc"

@@ -278,8 +278,9 @@ void TestLayouts::presentsDateListsAsQtDoes_data() {
     QTest::newRow("day") << "Combo3" << QString("日") << "Day" << 31 << "31";
 }
 
-// The list's edit field, which holds the focus, and its drop-down carry the list's name; the
-// field's value is the shown text, and the drop-down holds every entry as a list item.
+// The list is labelled by the label beside it. Its edit field, which holds the focus, and its
+// drop-down carry the list's name; the field's value is the shown text, and the drop-down holds
+// every entry as a list item.
 void TestLayouts::presentsDateListsAsQtDoes() {
     QFETCH(QString, list);
     QFETCH(QString, name);
@@ -289,6 +290,10 @@ void TestLayouts::presentsDateListsAsQtDoes() {
     QAccessibleInterface* combo =
         QAccessible::queryAccessibleInterface(window(1)->findChild<QComboBox*>(list));
     QCOMPARE(combo->role(), QAccessible::ComboBox);
+    QStringList labels;
+    for (const auto& [label, relation] : combo->relations(QAccessible::Label))
+        labels << label->text(QAccessible::Name);
+    QCOMPARE(labels, QStringList{name});
 
     QAccessibleInterface* field = combo->focusChild();
     QVERIFY(field);
