@@ -26,7 +26,6 @@ private slots:
     void agreesWithCivilCalendarAcrossCenturies();
     void convertsIntegers_data();
     void convertsIntegers();
-    void formatsDayCounts();
 };
 
 void TestDayCount::countsCalendarDays_data() {
@@ -141,13 +140,6 @@ void TestDayCount::convertsIntegers() {
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(Outcome([&] { return ToInteger16(text); }), expected);
-}
-
-void TestDayCount::formatsDayCounts() {
-    QCOMPARE(DayCountText(120), QStringLiteral("120"));
-    QCOMPARE(DayCountText(-3), QStringLiteral("-3"));
-    QCOMPARE(DayCountText(0), QStringLiteral("0"));
-    QCOMPARE(DayCountText(11'000'000), QStringLiteral("11000000"));
 }
 
 QTEST_GUILESS_MAIN(TestDayCount)

@@ -17,9 +17,6 @@ class TestCountdownWindow : public QObject {
 private slots:
     void ticksAtEachSecondBoundary();
     void aimsAtTheNextBoundaryOfTheSetClock();
-    void countsSecondsDown_data();
-    void countsSecondsDown();
-    void keepsCountingDownOverMidnight();
     void caretStopsBlinkingWhenIdle();
 #ifndef Q_OS_WIN
     void writesAutostartEntry();
@@ -79,53 +76,6 @@ void TestCountdownWindow::aimsAtTheNextBoundaryOfTheSetClock() {
     QVERIFY(ReportClockSet());
     QVERIFY(QTest::qWaitFor([&] { return reports.size() > reportsBefore; }));
     QCOMPARE(timer->interval(), 750);
-}
-
-void TestCountdownWindow::countsSecondsDown_data() {
-    QTest::addColumn<QDate>("target");
-    QTest::addColumn<QTime>("time");
-    QTest::addColumn<QString>("seconds");
-
-    QTest::newRow("120 days at 08:30:15") << QDate(2005, 6, 1) << QTime(8, 30, 15) << "10337385";
-    QTest::newRow("target today at 10:00") << QDate(2005, 2, 1) << QTime(10, 0) << "-36000";
-    QTest::newRow("three days ago at 14:00") << QDate(2005, 1, 29) << QTime(14, 0) << "-309600";
-}
-
-void TestCountdownWindow::countsSecondsDown() {
-    QFETCH(QDate, target);
-    QFETCH(QTime, time);
-    QFETCH(QString, seconds);
-    WindowsFixture fixture;
-    fixture.clock.set(QDateTime(QDate(2005, 2, 1), time));
-    fixture.storeTarget(QString::number(target.year()), QString::number(target.month()),
-                        QString::number(target.day()));
-    auto windows = fixture.start();
-
-    windows->form2()->Timer1_Timer();
-
-    QCOMPARE(textOf(windows->form2(), "Label6"), seconds);
-}
-
-void TestCountdownWindow::keepsCountingDownOverMidnight() {
-    WindowsFixture fixture;
-    fixture.clock.set(QDateTime(QDate(2005, 5, 31), QTime(23, 59, 59)));
-    fixture.storeTarget("2005", "6", "1");
-    auto windows = fixture.start();
-    Form2* form = windows->form2();
-
-    form->Timer1_Timer();
-    QCOMPARE(textOf(form, "Label3"), QStringLiteral("1"));
-    QCOMPARE(textOf(form, "Label6"), QStringLiteral("1"));
-
-    fixture.clock.set(QDateTime(QDate(2005, 6, 1), QTime(0, 0)));
-    form->Timer1_Timer();
-    QCOMPARE(textOf(form, "Label3"), QStringLiteral("0"));
-    QCOMPARE(textOf(form, "Label6"), QStringLiteral("0"));
-
-    fixture.clock.set(QDateTime(QDate(2005, 6, 1), QTime(0, 0, 1)));
-    form->Timer1_Timer();
-    QCOMPARE(textOf(form, "Label3"), QStringLiteral("0"));
-    QCOMPARE(textOf(form, "Label6"), QStringLiteral("-1"));
 }
 
 void TestCountdownWindow::caretStopsBlinkingWhenIdle() {

@@ -5,7 +5,6 @@
 #include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QTest>
 
 namespace {
@@ -18,7 +17,6 @@ class TestStartup : public QObject {
     Q_OBJECT
 
 private slots:
-    void fillsTheDateLists();
     void restoresStoredTarget_data();
     void restoresStoredTarget();
     void countsForTheDayOfTheClockRead();
@@ -27,23 +25,6 @@ private slots:
     void closingCountdownEndsProgram();
     void noMinimizedWindowIsLost();
 };
-
-void TestStartup::fillsTheDateLists() {
-    WindowsFixture fixture;
-    auto windows = fixture.start();
-    windows->showDateEntry();
-    const auto* years = windows->form1()->findChild<QComboBox*>("Combo1");
-    const auto* months = windows->form1()->findChild<QComboBox*>("Combo2");
-    const auto* days = windows->form1()->findChild<QComboBox*>("Combo3");
-    QCOMPARE(years->count(), 996);
-    QCOMPARE(years->itemText(0), QStringLiteral("2004"));
-    QCOMPARE(years->itemText(995), QStringLiteral("2999"));
-    QCOMPARE(months->count(), 12);
-    QCOMPARE(months->itemText(11), QStringLiteral("12"));
-    QCOMPARE(days->count(), 31);
-    QCOMPARE(days->itemText(30), QStringLiteral("31"));
-    QVERIFY(years->isEditable() && months->isEditable() && days->isEditable());
-}
 
 void TestStartup::restoresStoredTarget_data() {
     QTest::addColumn<QStringList>("stored");
