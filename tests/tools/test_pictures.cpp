@@ -1,3 +1,5 @@
+#include "support/facestripcell.h"
+
 #include <QFile>
 #include <QImageReader>
 #include <QTest>
@@ -27,24 +29,24 @@ private slots:
     void haveTheirSizeAndFormat_data();
     void haveTheirSizeAndFormat();
     void iconHasOne256ColourImage();
-    void bubbleHas24BitPixels();
+    void bitmapsHaveTheirPixelDepth();
+    void faceStripShadesTheDescribedPixels();
 };
 
 void TestPictures::haveTheirSizeAndFormat_data() {
-    QTest::addColumn<QString>("path");
     QTest::addColumn<QByteArray>("format");
     QTest::addColumn<QSize>("size");
 
-    QTest::newRow("icon") << PicturePath("icon.ico") << QByteArray("ico") << QSize(32, 32);
-    QTest::newRow("banner") << PicturePath("banner.jpg") << QByteArray("jpeg") << QSize(370, 60);
-    QTest::newRow("bubble") << PicturePath("bubble.bmp") << QByteArray("bmp") << QSize(139, 123);
+    QTest::newRow("icon.ico") << QByteArray("ico") << QSize(32, 32);
+    QTest::newRow("banner.jpg") << QByteArray("jpeg") << QSize(370, 60);
+    QTest::newRow("bubble.bmp") << QByteArray("bmp") << QSize(139, 123);
+    QTest::newRow("facestrip.bmp") << QByteArray("bmp") << QSize(90, 21);
 }
 
 void TestPictures::haveTheirSizeAndFormat() {
-    QFETCH(QString, path);
     QFETCH(QByteArray, format);
     QFETCH(QSize, size);
-    QImageReader reader(path);
+    QImageReader reader(PicturePath(QTest::currentDataTag()));
     reader.setDecideFormatFromContent(true);
 
     QCOMPARE(reader.format(), format);
@@ -69,10 +71,34 @@ void TestPictures::iconHasOne256ColourImage() {
 }
 
 // The bits per pixel follow the 14-byte file header and the first 14 bytes of the info header.
-void TestPictures::bubbleHas24BitPixels() {
-    const QByteArray header = FileStart(PicturePath("bubble.bmp"), 30);
-    QCOMPARE(header.size(), 30);
-    QCOMPARE(LittleEndianWordAt(header, 28), quint16(24));
+void TestPictures::bitmapsHaveTheirPixelDepth() {
+    for (const auto& [file, bits] : {std::pair{"bubble.bmp", 24}, std::pair{"facestrip.bmp", 8}}) {
+        const QByteArray header = FileStart(PicturePath(file), 30);
+        QCOMPARE(header.size(), 30);
+        QCOMPARE(LittleEndianWordAt(header, 28), quint16(bits));
+    }
+}
+
+void TestPictures::faceStripShadesTheDescribedPixels() {
+    QImage cells[5];
+    for (int n = 0; n < 5; ++n)
+        cells[n] = FaceStripCell(n);
+    const auto level = [&](int cell, int x, int y) {
+        const QRgb c = cells[cell].pixel(x, y);
+        return qRed(c) + qGreen(c) + qBlue(c);
+    };
+    for (int y = 3; y <= 17; ++y) {
+        QVERIFY(level(0, 14, y) < level(0, 13, y));
+        QVERIFY(level(1, 1, y) < level(1, 3, y));
+        for (int cell : {3, 4}) {
+            const bool fixedInner = cell == 3 && y <= 7;
+            if (!fixedInner)
+                QVERIFY(qAbs(level(cell, 2, y) - level(cell, 1, y)) <= 6);
+            QVERIFY(qAbs(level(cell, 16, y) - level(cell, 1, y)) <= 6);
+        }
+    }
+    QCOMPARE(cells[3].pixel(3, 10), cells[0].pixel(3, 10));
+    QCOMPARE(cells[4].pixel(14, 10), cells[0].pixel(14, 10));
 }
 
 QTEST_MAIN(TestPictures)
