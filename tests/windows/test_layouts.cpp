@@ -36,6 +36,8 @@ private slots:
     void namesEveryFocusableControl();
     void presentsDateListsAsQtDoes_data();
     void presentsDateListsAsQtDoes();
+    void showsMessagesWithAnOkButton_data();
+    void showsMessagesWithAnOkButton();
     void showsQtsOwnTextsInChinese();
     void showsPictures();
 
@@ -310,13 +312,34 @@ void TestLayouts::presentsDateListsAsQtDoes() {
     QCOMPARE(last->text(QAccessible::Name), lastEntry);
 }
 
-void TestLayouts::showsQtsOwnTextsInChinese() {
-    const std::optional<ShownMessageBox> shown =
-        ShowAndAnswer({QStringLiteral("日期设置完毕,请重起本软件"), QStringLiteral("提示")});
-    QVERIFY(shown);
-    const QString okText = shown->buttonTexts.value(shown->buttons.indexOf(QMessageBox::Ok));
-    QCOMPARE(okText, QStringLiteral("确定"));
+void TestLayouts::showsMessagesWithAnOkButton_data() {
+    QTest::addColumn<Message>("message");
+    QTest::addColumn<QMessageBox::Icon>("icon");
 
+    QTest::newRow("saved") << Message{"日期设置完毕,请重起本软件", "提示"} << QMessageBox::NoIcon;
+    QTest::newRow("date error") << Message{"日期设置错误，请重新设置", "出错了^_^"}
+                                << QMessageBox::NoIcon;
+    QTest::newRow("autostart result") << Message{"Sucess!", "结果"} << QMessageBox::NoIcon;
+    QTest::newRow("launch error") << Message{"启动外部程序出错。", "Wrong", Message::Icon::Critical}
+                                  << QMessageBox::Critical;
+}
+
+// A real box, answered once it is on screen; its button carries Qt's own text in Chinese.
+void TestLayouts::showsMessagesWithAnOkButton() {
+    QFETCH(Message, message);
+    QFETCH(QMessageBox::Icon, icon);
+
+    const std::optional<ShownMessageBox> shown = ShowAndAnswer(message);
+
+    QVERIFY2(shown, "no modal message box was shown");
+    QCOMPARE(shown->text, message.text);
+    QCOMPARE(shown->title, message.title);
+    QCOMPARE(shown->icon, icon);
+    QCOMPARE(shown->buttons, QList{QMessageBox::Ok});
+    QCOMPARE(shown->buttonTexts, QStringList{"确定"});
+}
+
+void TestLayouts::showsQtsOwnTextsInChinese() {
     const std::unique_ptr<QMenu> menu(child<TextBox>(1, "Text1")->createStandardContextMenu());
     QCOMPARE(menu->actions().last()->text(), QStringLiteral("全选\tCtrl+A"));
 }
