@@ -39,8 +39,6 @@ void TestStartup::restoresStoredTarget_data() {
     QTest::newRow("first run") << QStringList{} << placeholders << placeholder << "0" << false;
     QTest::newRow("exam") << QStringList{"2005", "06", "1"} << QStringList{"2005", "6", "1"} << exam
                           << "120" << false;
-    QTest::newRow("30 February") << QStringList{"2005", "2", "30"} << QStringList{"2005", "2", "30"}
-                                 << exam << "29" << false;
     QTest::newRow("saved without choosing")
         << placeholders << placeholders << placeholder << "0" << true;
     QTest::newRow("month 13") << QStringList{"2005", "13", "1"} << QStringList{"2005", "13", "1"}
