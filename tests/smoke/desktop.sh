@@ -15,15 +15,16 @@ trap clean_up EXIT
 wait_until() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
 quietly() { "$@" >/dev/null 2>&1; }
 
-# Starts Xvfb and openbox and exports DISPLAY.
+# Starts Xvfb and openbox and exports DISPLAY. Openbox may lose a window mapped before it has set
+# its client list, which it names only after itself, so the list is what is waited for.
 start_desktop() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     pids+=($!)
-    wait_until test -s "$work/display" || true
+    wait_until test -s "$work/display" || { echo "no Xvfb"; cat "$work/xvfb.log"; exit 1; }
     export DISPLAY=":$(cat "$work/display")"
     openbox >"$work/wm.log" 2>&1 &
     pids+=($!)
-    wait_until quietly wmctrl -m || true
+    wait_until quietly wmctrl -l || { echo "no openbox"; cat "$work/wm.log"; exit 1; }
 }
 
 # Prints the id of the window titled $1 once the window manager lists it, trying every tenth of

@@ -11,7 +11,7 @@ start_desktop
 
 fail() {
     echo "$1"
-    cat "$work/program.log" "$work/weston.log" 2>/dev/null || true
+    cat "$work/program.log" "$work/wm.log" "$work/weston.log" 2>/dev/null || true
     exit 1
 }
 
