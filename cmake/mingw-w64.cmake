@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Dovrenta developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 in its POSIX thread model, which the
 # C++ standard library's threads need.
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Dovrenta developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in a build folder writes dovrenta_<version>-1_<arch>.deb.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME dovrenta)

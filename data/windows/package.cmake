@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Dovrenta developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows downloads: `cpack -G ZIP` in a Windows build folder writes
 # dovrenta-<version>-win64.zip with the program and a short read-me, and the target `installer`
 # writes the per-user installer dovrenta-<version>-win64.msi beside it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dovrenta developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The least a Chinese countdown window can cost: a plain window of the countdown window's size
 // with its four Chinese labels and two red numbers in the same fonts, counting once a second.
 // scripts/bench measures the program against it.

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Dovrenta developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the program and the floor program alternately under one Xvfb and prints, for each, the
 time from start to its window mapped, the peak resident memory, the idle wakeups and CPU, and
 how far behind each wall-clock second boundary the seconds counter changes on screen."""

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Dovrenta developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks a built Debian package of the program: lintian finds no error, it holds exactly the
 # expected files, depends on exactly the expected packages (the libraries, fonts and Qt's
 # translations, nothing the build needs), recommends Qt's Wayland platform, its menu entry and

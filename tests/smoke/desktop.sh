@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Dovrenta developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the smoke tests: a real X server with a window manager, and waits for windows.
 # Sourcing it makes the scratch folder $work; when the script ends, the steps in end_steps run,
 # then the processes in pids are killed and the scratch folder goes.

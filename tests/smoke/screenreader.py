@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Dovrenta developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Meets the program as a screen reader's user would. Opens the date-entry window through its
 button and tabs once round it, following the focus events: every object that takes the focus
 must be named or labelled, and the three date lists must be labelled 年, 月 and 日 and present

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Dovrenta developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program with its accessibility bridge on a real X server and a session bus,
 # and checks with a screen reader's library what a screen reader would meet (screenreader.py).
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Dovrenta developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tries the Windows installer $1 as a new user would, under Wine in a new Wine prefix, on a
 # screen at 150 %, with the later version $2 as the upgrade; the installed program's screenshot
 # is copied to $3 when given.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Dovrenta developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program on a real X server with a window manager, as a new user would, and
 # closes its countdown window through the window manager, expecting it to end with status 0.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Dovrenta developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program natively on a Wayland compositor, as a user who asks for it with
 # QT_QPA_PLATFORM=wayland does: weston with its X11 back end on Xvfb, driven by xdotool on
 # weston's window; weston's scene graph tells where each window is, screenshots what is drawn.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Dovrenta developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the smoke tests of the Windows program, after desktop.sh: a new Wine prefix with a
 # stored target, and the checks of the countdown window at a given scale. The Wine server of the
 # prefix is stopped when the script ends, before the desktop goes.

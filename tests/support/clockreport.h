@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dovrenta developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Has the system report to the programs on it that the clock was set. On Linux the clock is set
