@@ -1,10 +1,32 @@
 # SPDX-FileCopyrightText: 2026 The Dovrenta developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows downloads: `cpack -G ZIP` in a Windows build folder writes
-# dovrenta-<version>-win64.zip with the program and a short read-me, and the target `installer`
-# writes the per-user installer dovrenta-<version>-win64.msi beside it.
+# dovrenta-<version>-win64.zip, and the target `installer` writes the per-user installer
+# dovrenta-<version>-win64.msi beside it. Both hold the program, a short read-me, the program's
+# licence, Qt's licence and the notices of the third-party software built into the program.
+# The read-me names the Debian source package that the static Qt was built from.
+file(STRINGS ${QT6_INSTALL_PREFIX}/share/attributions/source.txt DOVRENTA_QT_SOURCE LIMIT_COUNT 1)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/readme.txt.in readme.txt @ONLY NEWLINE_STYLE CRLF)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/readme.txt DESTINATION .)
+
+# The notices are made from the link map: exactly the libraries that the linker took into the
+# program, with what the static Qt kept of its components' attribution files.
+set(DOVRENTA_LINK_MAP ${CMAKE_BINARY_DIR}/dovrenta.map)
+target_link_options(dovrenta PRIVATE -Wl,-Map=${DOVRENTA_LINK_MAP})
+set(DOVRENTA_NOTICES ${CMAKE_BINARY_DIR}/NOTICES.txt)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_custom_command(OUTPUT ${DOVRENTA_NOTICES}
+    COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tools/notices/notices.py
+            ${DOVRENTA_LINK_MAP} ${QT6_INSTALL_PREFIX} ${Qt6_VERSION} dovrenta.exe
+            ${DOVRENTA_NOTICES} ${PROJECT_BINARY_DIR}
+    DEPENDS dovrenta ${PROJECT_SOURCE_DIR}/tools/notices/notices.py
+    VERBATIM)
+add_custom_target(notices ALL DEPENDS ${DOVRENTA_NOTICES})
+file(GLOB DOVRENTA_QT_LICENCE ${QT6_INSTALL_PREFIX}/share/attributions/licenses/LGPL-3.0*)
+set(DOVRENTA_TEXTS ${CMAKE_CURRENT_BINARY_DIR}/readme.txt ${DOVRENTA_NOTICES})
+install(FILES ${DOVRENTA_TEXTS} DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/COPYING DESTINATION . RENAME COPYING.txt)
+install(FILES ${DOVRENTA_QT_LICENCE} DESTINATION . RENAME LGPL-3.0.txt)
+
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME dovrenta-${PROJECT_VERSION}-win64)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
@@ -29,17 +51,21 @@ VALUES ('Installed OR WINDOWSBUILDNUMBER >= 17763', \
 function(dovrenta_add_installer target version output)
     string(UUID product_code NAMESPACE ${DOVRENTA_UPGRADE_CODE} NAME ${version} TYPE SHA1 UPPER)
     set(stage ${CMAKE_CURRENT_BINARY_DIR}/${target})
-    file(MAKE_DIRECTORY ${stage})
     set(wxs ${CMAKE_CURRENT_LIST_DIR}/dovrenta.wxs)
     set(icon ${PROJECT_SOURCE_DIR}/resources/icon.ico)
     add_custom_command(OUTPUT ${output}
-        COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:dovrenta> ${icon} ${wxs} ${stage}
-        COMMAND wixl --arch x64 -D Version=${version} -D ProductCode=${product_code}
-                -D UpgradeCode=${DOVRENTA_UPGRADE_CODE} -D Homepage=${PROJECT_HOMEPAGE_URL}
-                -o ${output} dovrenta.wxs
-        COMMAND msibuild ${output} -q ${DOVRENTA_WINDOWS_CONDITION}
-        WORKING_DIRECTORY ${stage}
-        DEPENDS dovrenta ${wxs} ${icon}
+        COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}
+        COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:dovrenta> ${icon} ${wxs}
+                ${DOVRENTA_TEXTS} ${stage}
+        COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/COPYING ${stage}/COPYING.txt
+        COMMAND ${CMAKE_COMMAND} -E copy ${DOVRENTA_QT_LICENCE} ${stage}/LGPL-3.0.txt
+        COMMAND ${CMAKE_COMMAND} -DVERSION=${version} -DPRODUCT_CODE=${product_code}
+                -DUPGRADE_CODE=${DOVRENTA_UPGRADE_CODE} -DHOMEPAGE=${PROJECT_HOMEPAGE_URL}
+                -DCONDITION=${DOVRENTA_WINDOWS_CONDITION} -DSTAGE=${stage} -DOUTPUT=${output}
+                -P ${CMAKE_CURRENT_LIST_DIR}/installer.cmake
+        DEPENDS dovrenta notices ${wxs} ${icon} ${CMAKE_CURRENT_LIST_DIR}/installer.cmake
+                ${DOVRENTA_TEXTS}
         VERBATIM)
     add_custom_target(${target} DEPENDS ${output})
 endfunction()

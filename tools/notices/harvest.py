@@ -7,8 +7,9 @@ Writes into OUT:
 - attributions.json: every third-party component that the Qt source names in its
   qt_attribution.json files, with the folder and files it covers, its copyright lines and its
   licence texts;
-- objects.tsv: for each object file of each static library of the build, the source file it was
-  compiled from, so that a program's link map tells which of those components it holds;
+- objects.tsv: for each object file of each static library of the build, the files of those
+  components it was compiled from (sources and headers), so that a program's link map tells
+  which components the program holds;
 - the Qt source's own licence texts, in licenses/.
 
 Usage: harvest.py QT_SOURCE QT_BUILD OUT
@@ -33,7 +34,7 @@ def as_list(value):
 
 def attribution_entries(source):
     for path in sorted(source.glob("src/**/qt_attribution.json")):
-        entries = json.loads(path.read_text(encoding="utf-8"))
+        entries = json.loads(path.read_text(encoding="utf-8"), strict=False)
         for entry in entries if isinstance(entries, list) else [entries]:
             folder = (path.parent / entry.get("Path", ".")).resolve()
             files = entry.get("Files", [])
@@ -52,42 +53,62 @@ def attribution_entries(source):
                 "LicenseId": entry.get("LicenseId", ""),
                 "Copyright": copyright_text.strip(),
                 "LicenseText": text_of(path.parent, licence_files),
-                "Directory": folder.relative_to(source.resolve()).as_posix(),
+                "Directory": folder.relative_to(source).as_posix(),
                 "Files": files,
             }
 
 
-def archive_objects(build):
-    """Yields (archive name, member name, source path) for each object of each static library."""
-    commands = json.loads(subprocess.run(["ninja", "-C", str(build), "-t", "compdb"],
-                                         check=True, capture_output=True, text=True).stdout)
-    source_of = {command["output"]: command["file"] for command in commands}
-    for archive in sorted(build.rglob("*.a")):
+def compiled_from(build):
+    """Maps each object file of the build to the files it was compiled from: its source and
+    every header it included, as the compiler reported them to ninja."""
+    listing = subprocess.run(["ninja", "-C", str(build), "-t", "deps"],
+                             check=True, capture_output=True, text=True).stdout
+    inputs, current = {}, None
+    for line in listing.splitlines():
+        if line and not line.startswith(" "):
+            current = inputs.setdefault(line.split(":")[0], [])
+        elif line.strip() and current is not None:
+            current.append(line.strip())
+    return inputs
+
+
+def archive_members(build):
+    """Yields (archive name, member name, object path) for each object of each static library
+    that the build installs: Qt's libraries and its plugins."""
+    for archive in sorted(build.glob("lib/*.a")) + sorted(build.glob("plugins/*/*.a")):
         query = subprocess.run(["ninja", "-C", str(build), "-t", "query",
                                 archive.relative_to(build).as_posix()],
                                check=True, capture_output=True, text=True).stdout
         for line in query.splitlines():
             name = line.strip()
-            if name in source_of:
-                yield archive.name, pathlib.PurePath(name).name, source_of[name]
+            if name.endswith(".obj"):
+                yield archive.name, pathlib.PurePath(name).name, name
 
 
 def main(source, build, out):
-    source, build, out = pathlib.Path(source), pathlib.Path(build), pathlib.Path(out)
+    source, build, out = pathlib.Path(source).resolve(), pathlib.Path(build), pathlib.Path(out)
     out.mkdir(parents=True, exist_ok=True)
     entries = list(attribution_entries(source))
     (out / "attributions.json").write_text(json.dumps(entries, indent=1, ensure_ascii=False),
                                            encoding="utf-8")
+    # Only the files that some component covers, a folder or a single file, are kept: the table
+    # stays small.
+    covered = {entry["Directory"] for entry in entries}
+    folders = tuple(sorted(path + "/" for path in covered))
+    inputs = compiled_from(build)
     with open(out / "objects.tsv", "w", encoding="utf-8") as table:
-        for archive, member, file in archive_objects(build):
-            compiled = (build / file).resolve()
-            # Sources that the build generates (moc, rcc) are Qt's own, not a component's.
-            if compiled.is_relative_to(source.resolve()):
-                relative = compiled.relative_to(source.resolve()).as_posix()
-                table.write(f"{archive}\t{member}\t{relative}\n")
+        for archive, member, obj in archive_members(build):
+            for name in inputs.get(obj, []):
+                path = (build / name).resolve()
+                if path.is_relative_to(source):
+                    relative = path.relative_to(source).as_posix()
+                    if relative in covered or relative.startswith(folders):
+                        table.write(f"{archive}\t{member}\t{relative}\n")
     licences = out / "licenses"
     licences.mkdir(exist_ok=True)
     for text in sorted(source.glob("LICENSE*")) + sorted(source.glob("LICENSES/*")):
+        if not text.is_file():
+            continue
         shutil.copyfile(text, licences / text.name)
 
 
