@@ -7,11 +7,9 @@
 # cabinet with the time of SOURCE_DATE_EPOCH (the commit's, from the scripts), wixl writes that
 # time into the summary as its creation and save time, and the package code, which wixl would
 # draw at random, is derived from the files it holds.
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
-    set(epoch $ENV{SOURCE_DATE_EPOCH})
-else()
-    string(TIMESTAMP epoch "%s" UTC)
-endif()
+# string(TIMESTAMP) gives the time of SOURCE_DATE_EPOCH where it is set, else the current one.
+string(TIMESTAMP epoch "%s" UTC)
+string(TIMESTAMP moment "%Y-%m-%d %H:%M:%S" UTC)
 file(GLOB files LIST_DIRECTORIES false ${STAGE}/*)
 list(SORT files)
 set(contents ${VERSION})
@@ -24,7 +22,8 @@ endforeach()
 string(UUID package_code NAMESPACE ${PRODUCT_CODE} NAME "${contents}" TYPE SHA1 UPPER)
 
 execute_process(
-    COMMAND faketime @${epoch} wixl --arch x64 -D Version=${VERSION} -D ProductCode=${PRODUCT_CODE}
+    COMMAND ${CMAKE_COMMAND} -E env TZ=UTC faketime -f "@${moment}"
+            wixl --arch x64 -D Version=${VERSION} -D ProductCode=${PRODUCT_CODE}
             -D UpgradeCode=${UPGRADE_CODE} -D Homepage=${HOMEPAGE} -o ${OUTPUT} dovrenta.wxs
     WORKING_DIRECTORY ${STAGE} COMMAND_ERROR_IS_FATAL ANY)
 # wixl takes no Condition in a Product, so msibuild adds the launch condition, and gives the
