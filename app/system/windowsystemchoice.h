@@ -9,6 +9,11 @@
 // only and no taskbar button, which a Wayland client cannot ask its compositor for. The choice is
 // passed in QT_QPA_PLATFORM and taken back once the application object exists, so the programs
 // started from here (the links' handlers) pick their own. On Windows there is nothing to pick.
+//
+// On Linux, for the same span, it keeps GTK's accessibility bridge off (NO_AT_BRIDGE), unless the
+// variable is set already: Qt's GTK platform theme starts GTK, whose bridge would register the
+// program with the screen readers a second time, as an application with nothing in it. Qt's own
+// bridge, which presents the windows, does not read the variable.
 class WindowSystemChoice {
 public:
     // Before the application object is made.
@@ -17,5 +22,6 @@ public:
     void forget();
 
 private:
-    bool madeHere_ = false;
+    bool platformMadeHere_ = false;
+    bool bridgeOffHere_ = false;
 };

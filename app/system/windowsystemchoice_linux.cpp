@@ -8,17 +8,26 @@
 
 namespace {
 const char* const platformVariable = "QT_QPA_PLATFORM";
-}
+// Read by GTK's accessibility bridge, not by Qt's.
+const char* const gtkBridgeVariable = "NO_AT_BRIDGE";
+} // namespace
 
 WindowSystemChoice::WindowSystemChoice() {
-    if (!qEnvironmentVariableIsEmpty(platformVariable))
-        return;
-    qputenv(platformVariable, QByteArrayLiteral("xcb;wayland"));
-    madeHere_ = true;
+    if (qEnvironmentVariableIsEmpty(platformVariable)) {
+        qputenv(platformVariable, QByteArrayLiteral("xcb;wayland"));
+        platformMadeHere_ = true;
+    }
+    if (!qEnvironmentVariableIsSet(gtkBridgeVariable)) {
+        qputenv(gtkBridgeVariable, QByteArrayLiteral("1"));
+        bridgeOffHere_ = true;
+    }
 }
 
 void WindowSystemChoice::forget() {
-    if (madeHere_)
+    if (platformMadeHere_)
         qunsetenv(platformVariable);
-    madeHere_ = false;
+    if (bridgeOffHere_)
+        qunsetenv(gtkBridgeVariable);
+    platformMadeHere_ = false;
+    bridgeOffHere_ = false;
 }

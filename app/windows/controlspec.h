@@ -6,7 +6,6 @@
 #include "windows/twips.h"
 
 #include <QColor>
-#include <QPalette>
 #include <QString>
 
 #include <optional>
@@ -44,8 +43,6 @@ struct ControlSpec {
     std::optional<Font> font = std::nullopt;
     QColor foreground = {};
     Background background = Background::Default;
-    // The system colour an opaque control fills its background with.
-    QPalette::ColorRole backgroundRole = QPalette::Window;
     ScrollBar scrollBar = ScrollBar::None;
     QString picture = {};
     bool stretch = false;

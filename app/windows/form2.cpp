@@ -52,9 +52,10 @@ Form2::Form2(Services& services, Navigator& navigator)
          .picture = bubble, .stretch = true},
         {.name = "Image2", .kind = Kind::Picture, .twips = {0, 0, 5550, 900},
          .picture = ":/pictures/banner.jpg"},
+        // The day count's box takes the window's white, as the bubble around it does.
         {.name = "Label3", .kind = Kind::Label, .twips = {1860, 2760, 1395, 495}, .tabIndex = 3,
          .font = NumberFont, .foreground = Red, .background = Background::Opaque,
-         .backgroundRole = QPalette::Base, .into = &Label3},
+         .into = &Label3},
         {.name = "Image1", .kind = Kind::Picture, .twips = {1800, 2580, 1725, 1125},
          .picture = bubble, .stretch = true},
         {.name = "Label2", .kind = Kind::Label, .twips = {3600, 2880, 1035, 255}, .tabIndex = 2,

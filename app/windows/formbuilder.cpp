@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QLabel>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <type_traits>
 
@@ -87,16 +89,57 @@ bool liesBeneath(Kind kind) {
     return kind == Kind::Label || kind == Kind::LinkLabel || kind == Kind::Picture;
 }
 
+// WCAG 2's contrast ratio of two colours, from 1 to 21.
+double contrast(const QColor& first, const QColor& second) {
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](float channel) {
+            return channel <= 0.04045f ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const double one = luminance(first);
+    const double other = luminance(second);
+    return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
+}
+
+// The colour a control's text is drawn in: the layout's own, else the system's. Where that does
+// not reach 3:1 against the background it is drawn on (the layout's red and blue on a dark
+// palette's window, the system's light text on the countdown window's white), the first colour
+// that does: the system's link colour for a link, the system's text colour, black, white.
+QPalette::ColorRole textRoleOf(Kind kind) {
+    return kind == Kind::TextBox || kind == Kind::ComboBox ? QPalette::Text : QPalette::WindowText;
+}
+
+QColor readableTextColour(const ControlSpec& spec, const QPalette& palette) {
+    const QPalette::ColorRole textRole = textRoleOf(spec.kind);
+    const QColor background =
+        palette.color(textRole == QPalette::Text ? QPalette::Base : QPalette::Window);
+    QList<QColor> candidates;
+    if (spec.foreground.isValid())
+        candidates << spec.foreground;
+    if (spec.kind == Kind::LinkLabel)
+        candidates << palette.color(QPalette::Link);
+    candidates << palette.color(textRole) << QColor(Qt::black) << QColor(Qt::white);
+    const auto readable =
+        std::find_if(candidates.cbegin(), candidates.cend(),
+                     [&](const QColor& c) { return contrast(c, background) >= 3; });
+    // Black or white reaches 4.5:1 on any background.
+    return readable != candidates.cend() ? *readable : candidates.constLast();
+}
+
 void applyLook(QWidget* control, const ControlSpec& spec) {
     if (spec.font && spec.kind != Kind::Button)
         control->setFont(fontOf(*spec.font));
-    QPalette palette = control->palette();
-    if (spec.foreground.isValid()) {
-        palette.setColor(QPalette::WindowText, spec.foreground);
-        palette.setColor(QPalette::Text, spec.foreground);
+    if (spec.kind != Kind::Button && spec.kind != Kind::Picture) {
+        QPalette palette = control->palette();
+        const QColor text = readableTextColour(spec, palette);
+        if (spec.foreground.isValid() || text != palette.color(textRoleOf(spec.kind))) {
+            palette.setColor(QPalette::WindowText, text);
+            palette.setColor(QPalette::Text, text);
+            control->setPalette(palette);
+        }
     }
-    palette.setColor(QPalette::Window, palette.color(spec.backgroundRole));
-    control->setPalette(palette);
     if (spec.background != ControlSpec::Background::Default)
         control->setAutoFillBackground(spec.background == ControlSpec::Background::Opaque);
     if (!spec.accessibleName.isEmpty())

@@ -17,10 +17,16 @@
 #include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTest>
 #include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
 
 class TestLayouts : public QObject {
     Q_OBJECT
@@ -43,6 +49,8 @@ private slots:
     void showsMessagesWithAnOkButton();
     void showsQtsOwnTextsInChinese();
     void showsPictures();
+    void textsReadOnTheirBackgrounds_data();
+    void textsReadOnTheirBackgrounds();
 
 private:
     QWidget* window(int number) const;
@@ -52,9 +60,11 @@ private:
 
     WindowsFixture fixture_;
     std::unique_ptr<WindowSet> windows_;
+    QPalette desktopPalette_;
 };
 
 void TestLayouts::initTestCase() {
+    desktopPalette_ = QApplication::palette();
     QVERIFY(InstallChineseQtTexts(*qApp));
     InstallAccessibility();
     windows_ = fixture_.start();
@@ -356,6 +366,186 @@ void TestLayouts::showsPictures() {
         const auto* bubble = child<QLabel>(2, name);
         QCOMPARE(bubble->pixmap().size(), QSize(139, 123));
         QVERIFY(bubble->hasScaledContents());
+    }
+}
+
+namespace {
+
+// The palette Qt gives a GNOME desktop in the dark style (Qt's GTK platform theme with
+// GTK_THEME=Adwaita:dark, as measured on Debian 12); Qt 6.8 gives the same one for the desktop's
+// dark colour scheme.
+QPalette darkDesktopPalette() {
+    QPalette palette;
+    const std::pair<QPalette::ColorRole, QColor> colours[] = {
+        {QPalette::Window, QColor(0x32, 0x32, 0x32)},
+        {QPalette::WindowText, QColor(0xf0, 0xf0, 0xf0)},
+        {QPalette::Base, QColor(0x24, 0x24, 0x24)},
+        {QPalette::AlternateBase, QColor(0x2b, 0x2b, 0x2b)},
+        {QPalette::Text, QColor(0xf0, 0xf0, 0xf0)},
+        {QPalette::PlaceholderText, QColor(0xf0, 0xf0, 0xf0)},
+        {QPalette::Button, QColor(0x32, 0x32, 0x32)},
+        {QPalette::ButtonText, QColor(0xf0, 0xf0, 0xf0)},
+        {QPalette::BrightText, QColor(0x4b, 0x4b, 0x4b)},
+        {QPalette::Light, QColor(0x4b, 0x4b, 0x4b)},
+        {QPalette::Midlight, QColor(0x2a, 0x2a, 0x2a)},
+        {QPalette::Mid, QColor(0x26, 0x26, 0x26)},
+        {QPalette::Dark, QColor(0x21, 0x21, 0x21)},
+        {QPalette::Shadow, QColor(0x19, 0x19, 0x19)},
+        {QPalette::Highlight, QColor(0x30, 0x8c, 0xc6)},
+        {QPalette::HighlightedText, QColor(0xf0, 0xf0, 0xf0)},
+        {QPalette::Link, QColor(0x30, 0x8c, 0xc6)},
+        {QPalette::LinkVisited, QColor(0xff, 0x00, 0xff)},
+    };
+    for (const auto& [role, colour] : colours)
+        palette.setColor(role, colour);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(0x82, 0x82, 0x82));
+    palette.setColor(QPalette::Disabled, QPalette::Base, QColor(0x32, 0x32, 0x32));
+    return palette;
+}
+
+// WCAG 2's relative luminance and contrast ratio.
+double relativeLuminance(QRgb colour) {
+    const auto linear = [](int channel) {
+        const double value = channel / 255.0;
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
+           0.0722 * linear(qBlue(colour));
+}
+
+double contrastRatio(QRgb first, QRgb second) {
+    const double one = relativeLuminance(first);
+    const double other = relativeLuminance(second);
+    return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
+}
+
+QRgb mostCommon(const std::map<QRgb, int>& counts) {
+    return std::max_element(counts.begin(), counts.end(),
+                            [](const auto& a, const auto& b) { return a.second < b.second; })
+        ->first;
+}
+
+// The widget that draws a control's text: a label or text box itself, a list's edit field, a
+// button's caption label.
+QWidget* textWidgetOf(QWidget* control) {
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        return combo->lineEdit();
+    if (qobject_cast<xpcmdbutton*>(control))
+        return control->findChild<QLabel*>(QStringLiteral("lbl"));
+    return control;
+}
+
+// The window as drawn, and as drawn with the text's colours made transparent: the pixels that
+// differ are the text's, and the second image has the background beneath them.
+std::pair<QImage, QImage> grabWithAndWithoutText(QWidget* window, QWidget* textWidget) {
+    const QImage withText = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPalette drawn = textWidget->palette();
+    QPalette invisible = drawn;
+    if (qobject_cast<QLabel*>(textWidget)) {
+        invisible.setColor(QPalette::WindowText, Qt::transparent);
+    } else {
+        invisible.setColor(QPalette::Text, Qt::transparent);
+        invisible.setColor(QPalette::HighlightedText, Qt::transparent);
+    }
+    textWidget->setPalette(invisible);
+    const QImage withoutText = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    textWidget->setPalette(drawn);
+    return {withText, withoutText};
+}
+
+} // namespace
+
+void TestLayouts::textsReadOnTheirBackgrounds_data() {
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("sitsOn");
+
+    const std::pair<int, const char*> texts[] = {
+        {1, "Label1"},       {1, "Combo1"},       {1, "Label2"},       {1, "Combo2"},
+        {1, "Label3"},       {1, "Combo3"},       {1, "Label4"},       {1, "Text1"},
+        {1, "xpcmdbutton1"}, {2, "xpcmdbutton3"}, {2, "xpcmdbutton2"}, {2, "xpcmdbutton1"},
+        {2, "Text2"},        {2, "Label6"},       {2, "Label5"},       {2, "Label4"},
+        {2, "Label3"},       {2, "Label2"},       {2, "Label1"},       {3, "Label1"},
+        {3, "Label5"},       {3, "Text1"},        {3, "Label6"},       {3, "Label7"},
+        {3, "Label8"},
+    };
+    for (const bool dark : {false, true}) {
+        for (const auto& [form, name] : texts) {
+            // The day count's opaque box lies inside the speech bubble and takes its colour.
+            const QString sitsOn = form == 2 && QLatin1StringView(name) == "Label3" ? "Image1" : "";
+            QTest::addRow("%s %d %s", dark ? "dark" : "light", form, name)
+                << dark << form << QString(name) << sitsOn;
+        }
+    }
+}
+
+// Each text, drawn on a desktop with a light or a dark palette, reaches 3:1 against the
+// background around it, by WCAG's contrast ratio of the colours on screen.
+void TestLayouts::textsReadOnTheirBackgrounds() {
+    QFETCH(bool, dark);
+    QFETCH(int, form);
+    QFETCH(QString, name);
+    QFETCH(QString, sitsOn);
+
+    QApplication::setPalette(dark ? darkDesktopPalette() : desktopPalette_);
+    const auto restorePalette = qScopeGuard([this] { QApplication::setPalette(desktopPalette_); });
+    fixture_.storeTarget("2999", "1", "1", "高考");
+    const std::unique_ptr<WindowSet> windows = fixture_.start();
+    windows->showDateEntry();
+    windows->showHelp();
+    QWidget* forms[] = {windows->form1(), windows->form2(), windows->form3()};
+    QWidget* window = forms[form - 1];
+    windows->form2()->findChild<QLabel*>(QStringLiteral("Label6"))->setText("10337385");
+
+    QWidget* control = window->findChild<QWidget*>(name);
+    QVERIFY(control);
+    QWidget* textWidget = textWidgetOf(control);
+    QVERIFY(textWidget);
+    const auto [withText, withoutText] = grabWithAndWithoutText(window, textWidget);
+    const QRect area =
+        QRect(textWidget->mapTo(window, QPoint()), textWidget->size()) & withText.rect();
+
+    std::map<QRgb, int> beneath;
+    std::vector<QRgb> ink;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (withText.pixel(x, y) == withoutText.pixel(x, y))
+                continue;
+            ink.push_back(withText.pixel(x, y));
+            ++beneath[withoutText.pixel(x, y)];
+        }
+    }
+    QVERIFY2(ink.size() >= 10, "no text drawn");
+    const QRgb background = mostCommon(beneath);
+    double best = 0;
+    QRgb text = background;
+    for (const QRgb pixel : ink) {
+        if (const double ratio = contrastRatio(pixel, background); ratio > best) {
+            best = ratio;
+            text = pixel;
+        }
+    }
+    const QString measured = QStringLiteral("%1 on %2: %3:1")
+                                 .arg(QColor(text).name(), QColor(background).name())
+                                 .arg(best, 0, 'f', 2);
+    QVERIFY2(best >= 3.0, qPrintable(measured));
+
+    // A box inside a picture shows the picture's colour around its text: the most common
+    // colour of a ring two pixels wide around it.
+    if (!sitsOn.isEmpty()) {
+        const QRect picture = window->findChild<QWidget*>(sitsOn)->geometry();
+        const QRect box = control->geometry();
+        std::map<QRgb, int> around;
+        for (int y = box.top() - 2; y <= box.bottom() + 2; ++y) {
+            for (int x = box.left() - 2; x <= box.right() + 2; ++x) {
+                if (!box.contains(x, y) && picture.contains(x, y))
+                    ++around[withoutText.pixel(x, y)];
+            }
+        }
+        QCOMPARE(QColor(background).name(), QColor(mostCommon(around)).name());
     }
 }
 
