@@ -16,33 +16,44 @@ class TestWindowSystemChoice : public QObject {
 
 private slots:
     void userChoiceWinsAndNothingIsInherited_data() {
+        QTest::addColumn<QByteArray>("variable");
         QTest::addColumn<OptionalValue>("before");
         QTest::addColumn<OptionalValue>("whileConnecting");
+        QTest::addColumn<OptionalValue>("afterwards");
 
+        const QByteArray platform = "QT_QPA_PLATFORM";
         QTest::newRow("no choice: X11, else Wayland")
-            << OptionalValue() << OptionalValue("xcb;wayland");
+            << platform << OptionalValue() << OptionalValue("xcb;wayland") << OptionalValue();
         QTest::newRow("empty counts as no choice")
-            << OptionalValue("") << OptionalValue("xcb;wayland");
-        QTest::newRow("Wayland chosen") << OptionalValue("wayland") << OptionalValue("wayland");
+            << platform << OptionalValue("") << OptionalValue("xcb;wayland") << OptionalValue();
+        QTest::newRow("Wayland chosen") << platform << OptionalValue("wayland")
+                                        << OptionalValue("wayland") << OptionalValue("wayland");
+        // GTK's accessibility bridge would present the program a second time, empty.
+        const QByteArray gtkBridge = "NO_AT_BRIDGE";
+        QTest::newRow("GTK's bridge off while connecting")
+            << gtkBridge << OptionalValue() << OptionalValue("1") << OptionalValue();
+        QTest::newRow("GTK's bridge as the user set it")
+            << gtkBridge << OptionalValue("0") << OptionalValue("0") << OptionalValue("0");
     }
     void userChoiceWinsAndNothingIsInherited() {
+        QFETCH(QByteArray, variable);
         QFETCH(OptionalValue, before);
         QFETCH(OptionalValue, whileConnecting);
-        ScopedEnvironmentVariable platform("QT_QPA_PLATFORM");
-        platform.set(before);
+        QFETCH(OptionalValue, afterwards);
+        ScopedEnvironmentVariable set(variable);
+        set.set(before);
 
         WindowSystemChoice choice;
-        QCOMPARE(value(), whileConnecting);
+        QCOMPARE(value(variable), whileConnecting);
         choice.forget();
-        const OptionalValue inherited = before && !before->isEmpty() ? before : OptionalValue();
-        QCOMPARE(value(), inherited);
+        QCOMPARE(value(variable), afterwards);
     }
 
 private:
-    static OptionalValue value() {
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    static OptionalValue value(const QByteArray& variable) {
+        if (!qEnvironmentVariableIsSet(variable))
             return std::nullopt;
-        return qgetenv("QT_QPA_PLATFORM");
+        return qgetenv(variable);
     }
 };
 
