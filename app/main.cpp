@@ -6,12 +6,12 @@
 #include "system/autostart.h"
 #include "system/shellopener.h"
 #include "system/windowsystemchoice.h"
-#include "windows/accessibility.h"
 #include "windows/caretblinktimeout.h"
 #include "windows/fonts.h"
 #include "windows/qtmessageboxes.h"
 #include "windows/qttranslation.h"
 #include "windows/windowset.h"
+#include "xpcmdbutton/xpcmdbuttonaccessible.h"
 
 #include <QApplication>
 
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     application.setQuitOnLastWindowClosed(false);
     ApplyDialogFont(application);
     InstallChineseQtTexts(application);
-    InstallAccessibility();
+    InstallXpcmdbuttonAccessibility();
     CaretBlinkTimeout caretBlinkTimeout;
 
     SystemClock clock;

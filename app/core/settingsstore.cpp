@@ -5,6 +5,10 @@
 
 #include <stdexcept>
 
+SettingsWriteError::SettingsWriteError(const QString& target)
+    : std::runtime_error("cannot write " + target.toStdString())
+    , target_(target) {}
+
 SettingsStore::SettingsStore(QString location)
     : location_(std::move(location)) {}
 

@@ -10,10 +10,17 @@
 #include <stdexcept>
 #include <utility>
 
-// A save that did not reach the system's store.
+// A save that did not reach the system's store. target names what could not be written the way
+// the user finds it: the settings file's native path on Linux, the section's key with its root
+// key on Windows.
 class SettingsWriteError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit SettingsWriteError(const QString& target);
+
+    const QString& target() const { return target_; }
+
+private:
+    QString target_;
 };
 
 // The per-user store of texts, addressed by (application, section, key). The application and

@@ -54,8 +54,7 @@ int takeTurn(const QString& folder) {
 }
 
 [[noreturn]] void fail(const QString& filePath) {
-    throw SettingsWriteError(
-        QStringLiteral("无法写入 %1").arg(QDir::toNativeSeparators(filePath)).toStdString());
+    throw SettingsWriteError(QDir::toNativeSeparators(filePath));
 }
 
 bool writeDraft(const QString& draftPath, const QList<std::pair<QString, QString>>& values) {

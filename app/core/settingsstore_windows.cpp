@@ -17,9 +17,7 @@ std::wstring keyPath(const QString& location, const QString& application, const 
 }
 
 [[noreturn]] void fail(const std::wstring& path) {
-    throw SettingsWriteError(
-        (QStringLiteral("无法写入 HKEY_CURRENT_USER\\") + QString::fromStdWString(path))
-            .toStdString());
+    throw SettingsWriteError(QStringLiteral("HKEY_CURRENT_USER\\") + QString::fromStdWString(path));
 }
 
 // A REG_SZ holds the text and one terminating zero; a text that holds zeros of its own keeps

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Dovrenta developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "system/ansitext.h"
+#include "system/ansitext_windows.h"
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 
 #include "system/autostart.h"
 
-#include "system/registry.h"
+#include "system/registry_windows.h"
 
 // Windows starts every program named in this key's values at each logon.
 QString AutostartLocation() {

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Dovrenta developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "system/registry.h"
+#include "system/registry_windows.h"
 
-#include "system/ansitext.h"
+#include "system/ansitext_windows.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 
 #include "system/shellopener.h"
 
-#include "system/ansitext.h"
+#include "system/ansitext_windows.h"
 
 #include <windows.h>
 

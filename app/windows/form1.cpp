@@ -96,9 +96,8 @@ void Form1::xpcmdbutton1_Click() {
         SaveCountdownTarget(services_.store, {Combo1->currentText(), Combo2->currentText(),
                                               Combo3->currentText(), Text1->Text()});
     } catch (const SettingsWriteError& error) {
-        services_.messages.show(
-            {QStringLiteral("保存设置失败：") + QString::fromStdString(error.what()),
-             QStringLiteral("出错了^_^"), Message::Icon::Critical});
+        services_.messages.show({QStringLiteral("保存设置失败：无法写入 ") + error.target(),
+                                 QStringLiteral("出错了^_^"), Message::Icon::Critical});
         return;
     }
     services_.messages.show({QStringLiteral("日期设置完毕,请重起本软件"), QStringLiteral("提示")});

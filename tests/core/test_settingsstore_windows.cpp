@@ -22,6 +22,7 @@ private slots:
     void keepsTheTargetUnderTheCurrentUser();
     void storesPlainStrings();
     void keepsEarlierValuesWhenAWriteFails();
+    void namesTheKeyItCouldNotWrite();
     void keepsOneWholeTargetWhenTwoCopiesSave();
 };
 
@@ -62,6 +63,19 @@ void TestSettingsStoreWindows::keepsEarlierValuesWhenAWriteFails() {
 
     QCOMPARE(store.GetSetting(" myapp", "jishi", "year"), QStringLiteral("2005"));
     QCOMPARE(store.GetSetting(" myapp", "jishi", "month"), QString());
+}
+
+// The failure names the section's key under its root key, as the registry editor shows it.
+void TestSettingsStoreWindows::namesTheKeyItCouldNotWrite() {
+    const TemporaryStore temporary;
+    SettingsStore store(temporary.location());
+    try {
+        store.SaveSetting(" myapp", "jishi", QString(20000, u'k'), "x");
+        QFAIL("the registry took a value name of 20000 characters");
+    } catch (const SettingsWriteError& error) {
+        QCOMPARE(error.target(), QStringLiteral("HKEY_CURRENT_USER\\") + temporary.location() +
+                                     QStringLiteral("\\ myapp\\jishi"));
+    }
 }
 
 // Two copies of the program save whole targets at the same time, again and again; the key

@@ -4,7 +4,7 @@
 #include "support/scopedenvironmentvariable.h"
 #include "support/testfiles.h"
 #include "system/autostart.h"
-#include "system/desktopentry.h"
+#include "system/desktopentry_linux.h"
 
 #include <QDir>
 #include <QFile>

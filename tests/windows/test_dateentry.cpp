@@ -320,6 +320,8 @@ void TestDateEntry::reportsFailedSaveAndKeepsStoredTarget() {
     const Message failure = fixture.messages.shown.first();
     QVERIFY(failure.text.startsWith(QStringLiteral("保存设置失败：")));
     QVERIFY(failure.text.contains(QStringLiteral("settings.ini")));
+    QCOMPARE(failure.text,
+             QStringLiteral("保存设置失败：无法写入 ") + fixture.temporaryStore.location());
     QCOMPARE(failure.icon, Message::Icon::Critical);
     QVERIFY(windows->form1()->isVisible());
     QCOMPARE(list(windows->form1(), "Combo1")->currentText(), QStringLiteral("2010"));

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "support/answeredmessagebox.h"
-#include "windows/accessibility.h"
 #include "windows/fonts.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
@@ -11,6 +10,7 @@
 #include "windows/textbox.h"
 #include "windowsfixture.h"
 #include "xpcmdbutton/xpcmdbutton.h"
+#include "xpcmdbutton/xpcmdbuttonaccessible.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -66,7 +66,7 @@ private:
 void TestLayouts::initTestCase() {
     desktopPalette_ = QApplication::palette();
     QVERIFY(InstallChineseQtTexts(*qApp));
-    InstallAccessibility();
+    InstallXpcmdbuttonAccessibility();
     windows_ = fixture_.start();
     windows_->showDateEntry();
     windows_->showHelp();
