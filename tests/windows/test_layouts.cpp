@@ -474,6 +474,12 @@ void TestLayouts::textsReadOnTheirBackgrounds_data() {
     };
     for (const bool dark : {false, true}) {
         for (const auto& [form, name] : texts) {
+#ifdef Q_OS_WIN
+            // The Windows style draws a date list's field in the system theme's white whatever
+            // the palette, and Qt 6.4 gives widgets on Windows no dark palette of its own.
+            if (dark && QLatin1StringView(name).startsWith(QLatin1StringView("Combo")))
+                continue;
+#endif
             // The day count's opaque box lies inside the speech bubble and takes its colour.
             const QString sitsOn = form == 2 && QLatin1StringView(name) == "Label3" ? "Image1" : "";
             QTest::addRow("%s %d %s", dark ? "dark" : "light", form, name)
