@@ -18,9 +18,11 @@ wait_until() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return
 quietly() { "$@" >/dev/null 2>&1; }
 
 # Starts Xvfb and openbox and exports DISPLAY. Openbox may lose a window mapped before it has set
-# its client list, which it names only after itself, so the list is what is waited for.
+# its client list, which it names only after itself, so the list is what is waited for. Xvfb
+# keeps running as it is when its last client leaves (-noreset): a wmctrl that asks before openbox
+# has connected would otherwise reset it, and openbox, connecting during the reset, is refused.
 start_desktop() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
     pids+=($!)
     wait_until test -s "$work/display" || { echo "no Xvfb"; cat "$work/xvfb.log"; exit 1; }
     export DISPLAY=":$(cat "$work/display")"

@@ -39,6 +39,34 @@ wait_until quietly grep 'x11 output .*window id' "$work/weston.log" || fail "wes
 weston_window="$(sed -n 's/.*x11 output .*window id \([0-9]*\).*/\1/p' "$work/weston.log")"
 export WAYLAND_DISPLAY=dovrenta-wayland
 
+# Weston passes pointer events on only after it has seen the pointer enter its window; one that
+# lies inside the window when the window appears (Xvfb starts it at the middle of its screen)
+# never does. Once openbox has put the window in its place, the pointer goes to a corner of the
+# screen outside it, so that the first move onto the window comes from outside, as a hand's does.
+weston_in_place() {
+    read -r weston_left weston_top weston_width weston_height < <(
+        xwininfo -id "$weston_window" 2>/dev/null |
+            awk '/Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+                 /Width:/ { w = $NF } /Height:/ { h = $NF } /Map State:/ { state = $NF }
+                 END { if (state == "IsViewable") print x, y, w, h }')
+}
+wait_until weston_in_place || fail "openbox did not map weston's window"
+read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+point_outside_weston() {
+    local x y
+    for x in 0 $((screen_width - 1)); do
+        for y in 0 $((screen_height - 1)); do
+            if ((x < weston_left || x >= weston_left + weston_width ||
+                y < weston_top || y >= weston_top + weston_height)); then
+                xdotool mousemove "$x" "$y"
+                return
+            fi
+        done
+    done
+    fail "weston's window at $weston_left, $weston_top covers every corner of the screen"
+}
+point_outside_weston
+
 # Where weston shows the window titled $1, as "left top width height" on its screen, in view.
 find_view() {
     view="$(timeout 5 weston-debug scene-graph 2>/dev/null | awk -v title="'$1'" '
