@@ -7,6 +7,8 @@
 # for data execution prevention; and the source archive holds every file of the commit.
 # Usage: check_release.sh ZIP MSI SOURCE_ARCHIVE
 set -euo pipefail
+# The expected lists are in the C locale's order, whatever the caller's locale.
+export LC_ALL=C
 zip="$1"
 installer="$2"
 source_archive="$3"
