@@ -53,8 +53,15 @@ program="$root/usr/bin/$exec_name"
 # files of Debian's C library carry no control-flow property, so the linker marks no program
 # with it (nor Debian's own). On amd64 -fcf-protection shows in the code instead: main, which
 # the C library's start code passes to it by address, begins with endbr64.
-hardening-check --nofortify --nocfprotection "$program"
-if [[ "$(dpkg-deb -f "$package" Architecture)" == amd64 ]]; then
+# Debian 13's hardening-check also asks every program for arm64's branch protection, which an
+# amd64 program cannot have; Debian 12's knows no such item.
+architecture="$(dpkg-deb -f "$package" Architecture)"
+skipped=(--nofortify --nocfprotection)
+if [[ "$architecture" == amd64 ]] && grep -q nobranchprotection "$(command -v hardening-check)"; then
+    skipped+=(--nobranchprotection)
+fi
+hardening-check "${skipped[@]}" "$program"
+if [[ "$architecture" == amd64 ]]; then
     entry="$(readelf -h "$program" | awk '/Entry point/ { print $4 }')"
     main="$(objdump -d --start-address="$entry" --stop-address=$((entry + 64)) "$program" |
         sed -n '/lea .*(%rip),%rdi/ { s/.*# \([0-9a-f]*\).*/\1/p; q }')"
