@@ -3,10 +3,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks a built Debian package of the program: lintian finds no error, it holds exactly the
 # expected files, depends on exactly the expected packages (the libraries, fonts and Qt's
-# translations, nothing the build needs), recommends Qt's Wayland platform, its program is
-# hardened as hardening-check can tell from the binary, its menu entry and
-# metainfo pass their validators without a warning, and the program unpacked from it passes the
-# smoke test in a real window, from a folder whose name its autostart entry must quote and escape.
+# translations, nothing the build needs), recommends Qt's Wayland platform and xdg-utils, whose
+# xdg-open opens the help window's links, its program is hardened as hardening-check can tell
+# from the binary, its menu entry and metainfo pass their validators without a warning, and the
+# program unpacked from it passes the smoke test in a real window, from a folder whose name its
+# autostart entry must quote and escape.
 set -euo pipefail
 package="$1"
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -24,7 +25,8 @@ dpkg-deb -f "$package" Depends | tr ',' '\n' | sed 's/(.*)//; s/ //g; s/t64$//' 
     sort >"$work/depends"
 diff -u "$here/depends.txt" "$work/depends"
 recommends="$(dpkg-deb -f "$package" Recommends)"
-[[ "$recommends" == qt6-wayland ]] || { echo "recommends '$recommends', not qt6-wayland"; exit 1; }
+[[ "$recommends" == "qt6-wayland, xdg-utils" ]] ||
+    { echo "recommends '$recommends', not qt6-wayland and xdg-utils"; exit 1; }
 
 root="$work/un \"packed\" \`at\` \$HOME 100% \\"
 dpkg-deb -x "$package" "$root"
