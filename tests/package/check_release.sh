@@ -4,7 +4,8 @@
 # Checks the Windows downloads: the zip and the installer hold the program with its read-me, its
 # licence, Qt's licence and the notices; the notices name each library that the program holds;
 # the program's header asks Windows for address space layout randomisation with high entropy and
-# for data execution prevention; and the source archive holds every file of the commit.
+# for data execution prevention; and the source release holds every file of the commit, with
+# what it is and the files' checksums.
 # Usage: check_release.sh ZIP MSI SOURCE_ARCHIVE
 set -euo pipefail
 # The expected lists are in the C locale's order, whatever the caller's locale.
@@ -43,12 +44,19 @@ for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
     grep -qw "$flag" <<<"$flags" || fail "dovrenta.exe's header lacks $flag"
 done
 
+# The source release holds the commit's files, RELEASE and SHA256SUMS, whose checksums are those
+# of the files beside it.
 folder="$(basename "$source_archive" .tar.xz)"
-tar -tJf "$source_archive" | grep -v '/$' | sed "s|^$folder/||" | sort >"$work/archived"
+tar -tJf "$source_archive" | sed "s|^$folder/||" | sort >"$work/archived"
 project="$(cd "$here/../.." && pwd)"
-git -C "$project" -c safe.directory="$project" ls-tree -r --name-only HEAD | sort >"$work/tracked"
-diff -u "$work/tracked" "$work/archived" >"$work/difference" ||
-    { fail "the source archive differs from the commit's files:"; head -20 "$work/difference"; }
-
+{ "$project/scripts/source-info" committed; printf '%s\n' RELEASE SHA256SUMS; } | sort \
+    >"$work/expected"
+diff -u "$work/expected" "$work/archived" >"$work/difference" ||
+    { fail "the source release differs from the commit's files:"; head -20 "$work/difference"; }
+tar -xJf "$source_archive" -C "$work"
+(cd "$work/$folder" && sha256sum --check --quiet SHA256SUMS) ||
+    fail "the source release's SHA256SUMS does not match its files"
+grep -q "Commit: $("$project/scripts/source-info" commit)" "$work/$folder/RELEASE" ||
+    fail "the source release's RELEASE names another commit"
 ((failed == 0)) && echo "release checked: $zip, $installer, $source_archive"
 exit "$failed"
