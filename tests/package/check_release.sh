@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Dovrenta developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Checks the Windows downloads: the zip and the installer hold the program with its read-me, its
-# licence, Qt's licence and the notices; the notices name each library that the program holds;
+# Checks the Windows downloads: the zip and the installer hold the program with its read-me, which
+# names the build record, its licence, Qt's licence and the notices; the notices name each library that the program holds;
 # the program's header asks Windows for address space layout randomisation with high entropy and
 # for data execution prevention; and the source release holds every file of the commit, with
 # what it is and the files' checksums.
@@ -32,6 +32,8 @@ unzip -q "$zip" -d "$work/zip"
 grep -q 'GNU GENERAL PUBLIC LICENSE' "$work/zip/COPYING.txt" || fail "COPYING.txt is not the GPL"
 grep -q 'GNU LESSER GENERAL PUBLIC LICENSE' "$work/zip/LGPL-3.0.txt" ||
     fail "LGPL-3.0.txt is not the LGPL"
+record="$(basename "$zip" .zip).buildinfo"
+grep -q "$record" "$work/zip/readme.txt" || fail "readme.txt does not name the build record"
 
 # Each library that the program is known to link, by a line of its notice: its name and a
 # copyright line or statement that its licence asks to be passed on.
