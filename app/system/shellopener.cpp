@@ -3,9 +3,11 @@
 
 #include "system/shellopener.h"
 
-ShellOpener::ShellOpener(MessageBoxes& boxes, QObject* parent)
+ShellOpener::ShellOpener(MessageBoxes& boxes, std::chrono::milliseconds startingTime,
+                         QObject* parent)
     : QObject(parent)
-    , boxes_(boxes) {}
+    , boxes_(boxes)
+    , startingTime_(startingTime) {}
 
 void ShellOpener::conclude(bool failed) {
     if (failed)

@@ -9,15 +9,6 @@
 #include <memory>
 #include <utility>
 
-namespace {
-
-// Where no session helper hands the target on, xdg-open runs the browser itself and waits for
-// it. A handler that fails to open the target does so within this time; one still running then
-// has started and counts as a success, whatever it does later.
-constexpr int startingTimeMs = 1000;
-
-} // namespace
-
 void ShellOpener::OpenWithShell(quintptr, const QString& target) {
     auto* handler = new QProcess(this);
     handler->setProgram(QStringLiteral("xdg-open"));
@@ -47,6 +38,6 @@ void ShellOpener::OpenWithShell(quintptr, const QString& target) {
                 handler->deleteLater();
                 judge(exitStatus != QProcess::NormalExit || exitCode != 0);
             });
-    QTimer::singleShot(startingTimeMs, handler, [judge] { judge(false); });
+    QTimer::singleShot(startingTime_, handler, [judge] { judge(false); });
     handler->start();
 }

@@ -12,10 +12,25 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <chrono>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 const Message LaunchError{QStringLiteral("启动外部程序出错。"), QStringLiteral("Wrong"),
                           Message::Icon::Critical};
+
+// A starting time that outlasts any test, so that only the handler's end judges a call, and one
+// that ends while a held handler still waits.
+constexpr std::chrono::hours NoEndOfStarting(1);
+constexpr std::chrono::milliseconds BriefStarting(10);
+
+// A held handler waits for a line on a fifo; the test writes it while the opener still waits for
+// the handler to fail, or once the opener has judged the handler started.
+enum class Release { NotHeld, WhileStarting, OnceStarted };
 
 } // namespace
 
@@ -32,6 +47,8 @@ private slots:
 
 private:
     bool writeHandler(const QByteArray& body);
+    QByteArray fifo() const { return QFile::encodeName(dir_->filePath(QStringLiteral("go"))); }
+    bool releaseHandler() const;
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<ScopedEnvironmentVariable> path_;
 };
@@ -48,37 +65,55 @@ bool TestShellOpener::writeHandler(const QByteArray& body) {
     return WriteExecutableScript(dir_->filePath(QStringLiteral("xdg-open")), body);
 }
 
+// Writes the line, once the handler has opened the fifo to read it.
+bool TestShellOpener::releaseHandler() const {
+    const int writer = ::open(fifo().constData(), O_WRONLY | O_NONBLOCK);
+    if (writer < 0)
+        return false;
+    const bool written = ::write(writer, "\n", 1) == 1;
+    ::close(writer);
+    return written;
+}
+
 void TestShellOpener::reportsOnlyAFailedHandler_data() {
     QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<Release>("release");
     QTest::addColumn<int>("errorBoxes");
 
-    QTest::newRow("handler succeeds") << QByteArrayLiteral("exit 0") << 0;
-    QTest::newRow("handler fails") << QByteArrayLiteral("exit 1") << 1;
-    QTest::newRow("handler crashes") << QByteArrayLiteral("kill -SEGV $$") << 1;
-    QTest::newRow("handler fails while starting") << QByteArrayLiteral("sleep 0.2; exit 4") << 1;
-    QTest::newRow("handler fails once started") << QByteArrayLiteral("sleep 2; exit 4") << 0;
+    const QByteArray held = QByteArrayLiteral(R"(read -r line < "$(dirname "$0")/go"; exit 4)");
+    QTest::newRow("handler succeeds") << QByteArrayLiteral("exit 0") << Release::NotHeld << 0;
+    QTest::newRow("handler fails") << QByteArrayLiteral("exit 1") << Release::NotHeld << 1;
+    QTest::newRow("handler crashes") << QByteArrayLiteral("kill -SEGV $$") << Release::NotHeld << 1;
+    QTest::newRow("handler fails while starting") << held << Release::WhileStarting << 1;
+    QTest::newRow("handler fails once started") << held << Release::OnceStarted << 0;
 }
 
 void TestShellOpener::reportsOnlyAFailedHandler() {
     QFETCH(QByteArray, script);
+    QFETCH(Release, release);
     QFETCH(int, errorBoxes);
     QVERIFY(writeHandler(script));
+    QCOMPARE(::mkfifo(fifo().constData(), 0600), 0);
     RecordingMessageBoxes boxes;
-    ShellOpener opener(boxes);
+    ShellOpener opener(boxes, release == Release::OnceStarted ? BriefStarting : NoEndOfStarting);
     QSignalSpy finished(&opener, &ShellOpener::finished);
 
     opener.OpenWithShell(0, QStringLiteral("mailto:ann@example.org"));
 
-    QVERIFY(QTest::qWaitFor([&] { return finished.count() == 1; }));
-    QCOMPARE(boxes.shown, QList<Message>(errorBoxes, LaunchError));
+    if (release == Release::OnceStarted)
+        QVERIFY(QTest::qWaitFor([&] { return finished.count() == 1; }));
+    if (release != Release::NotHeld)
+        QVERIFY(QTest::qWaitFor([&] { return releaseHandler(); }));
     QVERIFY(QTest::qWaitFor([&] { return opener.findChildren<QProcess*>().isEmpty(); }));
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(boxes.shown, QList<Message>(errorBoxes, LaunchError));
 }
 
 // Without a handler on the PATH, the launch itself fails, at every call.
 void TestShellOpener::reportsEachFailedCall() {
     path_->set(QFile::encodeName(dir_->path()));
     RecordingMessageBoxes boxes;
-    ShellOpener opener(boxes);
+    ShellOpener opener(boxes, NoEndOfStarting);
     QSignalSpy finished(&opener, &ShellOpener::finished);
 
     opener.OpenWithShell(0, QStringLiteral("https://example.org/"));
@@ -106,7 +141,7 @@ void TestShellOpener::passesTheTargetAsOneArgument() {
     const QString record = dir_->filePath(QStringLiteral("arguments"));
     QVERIFY(writeHandler("printf '%s\\0' \"$@\" > '" + record.toUtf8() + "'"));
     RecordingMessageBoxes boxes;
-    ShellOpener opener(boxes);
+    ShellOpener opener(boxes, NoEndOfStarting);
     QSignalSpy finished(&opener, &ShellOpener::finished);
 
     opener.OpenWithShell(0, target);

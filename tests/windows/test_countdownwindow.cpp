@@ -38,8 +38,6 @@ void TestCountdownWindow::ticksAtEachSecondBoundary() {
     Form2* form = windows->form2();
     auto* timer = form->findChild<QTimer*>(QStringLiteral("Timer1"));
     QVERIFY(timer->isActive());
-    QVERIFY(timer->isSingleShot());
-    QCOMPARE(timer->timerType(), Qt::PreciseTimer);
     QCOMPARE(timer->interval(), 1700);
     QCOMPARE(textOf(form, "Label6"), QString());
 
@@ -132,10 +130,9 @@ void TestCountdownWindow::opensLinkTargets_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("target");
 
-    QTest::newRow("web") << "Label6" << Form3::WebAddress;
-    QTest::newRow("first mail") << "Label7" << QStringLiteral("mailto:") + Form3::FirstMailAddress;
-    QTest::newRow("second mail") << "Label8"
-                                 << QStringLiteral("mailto:") + Form3::SecondMailAddress;
+    QTest::newRow("web") << "Label6" << QStringLiteral("http://example.org/");
+    QTest::newRow("first mail") << "Label7" << QStringLiteral("mailto:author@example.org");
+    QTest::newRow("second mail") << "Label8" << QStringLiteral("mailto:support@example.org");
 }
 
 void TestCountdownWindow::opensLinkTargets() {

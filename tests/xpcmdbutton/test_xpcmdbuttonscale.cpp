@@ -55,22 +55,43 @@ std::pair<int, int> allowedCellPixels(int position, const QList<int>& faceEnds,
     return {first, last};
 }
 
+// Whether the face pixel at place shows one of the cell pixels that the place allows.
+bool showsAllowedCellPixel(const QImage& face, const QImage& cell, QPoint place,
+                           const QList<int>& columnEnds, const QList<int>& rowEnds) {
+    const auto [firstColumn, lastColumn] = allowedCellPixels(place.x(), columnEnds, {3, 15, 18});
+    const auto [firstRow, lastRow] = allowedCellPixels(place.y(), rowEnds, {3, 18, 21});
+    for (int y = firstRow; y <= lastRow; ++y) {
+        for (int x = firstColumn; x <= lastColumn; ++x) {
+            if (face.pixel(place) == cell.pixel(x, y))
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
+// The bands end as in composerPlacesNinePieces, at ratio 2: corners of 6 device pixels.
 void TestXpcmdbuttonScale::composesFaceAtDevicePixels_data() {
     QTest::addColumn<int>("state");
     QTest::addColumn<int>("cell");
     QTest::addColumn<QSize>("size");
+    QTest::addColumn<QList<int>>("columnEnds");
+    QTest::addColumn<QList<int>>("rowEnds");
 
-    QTest::newRow("normal, countdown window's button") << 0 << 0 << QSize(169, 29);
-    QTest::newRow("default, date-entry window's button") << 1 << 4 << QSize(57, 25);
-    QTest::newRow("cell size") << 0 << 0 << QSize(18, 21);
+    QTest::newRow("normal, countdown window's button")
+        << 0 << 0 << QSize(169, 29) << QList{6, 332, 338} << QList{6, 52, 58};
+    QTest::newRow("default, date-entry window's button")
+        << 1 << 4 << QSize(57, 25) << QList{6, 108, 114} << QList{6, 44, 50};
+    QTest::newRow("cell size") << 0 << 0 << QSize(18, 21) << QList{6, 30, 36} << QList{6, 36, 42};
 }
 
 void TestXpcmdbuttonScale::composesFaceAtDevicePixels() {
     QFETCH(int, state);
     QFETCH(int, cell);
     QFETCH(QSize, size);
+    QFETCH(QList<int>, columnEnds);
+    QFETCH(QList<int>, rowEnds);
     QWidget window;
     auto* button = qobject_cast<xpcmdbutton*>(
         CreateControl(xpcmdbutton::ProgId, QStringLiteral("xpcmdbutton1"), &window));
@@ -82,7 +103,20 @@ void TestXpcmdbuttonScale::composesFaceAtDevicePixels() {
 
     const QImage& face = button->surface();
     QCOMPARE(face.size(), size * 2);
-    QCOMPARE(face, ComposeFace(FaceStripCell(cell), size, 2));
+    const QImage source = FaceStripCell(cell);
+    // Each corner pixel of the cell covers two by two device pixels.
+    for (int y = 0; y < 6; ++y) {
+        for (int x = 0; x < 6; ++x) {
+            QCOMPARE(face.pixel(x, y), source.pixel(x / 2, y / 2));
+            QCOMPARE(face.pixel(face.width() - 6 + x, face.height() - 6 + y),
+                     source.pixel(15 + x / 2, 18 + y / 2));
+        }
+    }
+    for (int y = 0; y < face.height(); ++y) {
+        for (int x = 0; x < face.width(); ++x)
+            QVERIFY2(showsAllowedCellPixel(face, source, {x, y}, columnEnds, rowEnds),
+                     qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+    }
 }
 
 // Each row gives where the face's bands of columns and of rows end, in device pixels: the
