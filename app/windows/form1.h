@@ -20,7 +20,7 @@ public:
     Form1(Services& services, Navigator& navigator);
 
     // Puts a restored target into the lists, as the numbers it converted to, and the event box.
-    void ShowTarget(const ConvertedTarget& target);
+    void showTarget(const ConvertedTarget& target);
     void xpcmdbutton1_Click();
 
 private:

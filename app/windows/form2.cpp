@@ -87,13 +87,13 @@ void Form2::Form_Load() {
     xpcmdbutton3->SetCaption(QStringLiteral("使用帮助"));
 }
 
-void Form2::SetDayCount(qint64 dayCount, QDate countedOn) {
+void Form2::setDayCount(qint64 dayCount, QDate countedOn) {
     Label3->setText(DayCountText(dayCount));
     countdown_.setDayCount(dayCount, countedOn);
 }
 
-void Form2::SetEventText(const QString& eventText) {
-    Text2->SetText(eventText);
+void Form2::setEventText(const QString& eventText) {
+    Text2->setText(eventText);
 }
 
 // The counter runs down to the first moment of the target day. When a midnight has passed

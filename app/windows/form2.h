@@ -25,8 +25,8 @@ public:
 
     void Form_Load();
     // The day count as computed for the date countedOn.
-    void SetDayCount(qint64 dayCount, QDate countedOn);
-    void SetEventText(const QString& eventText);
+    void setDayCount(qint64 dayCount, QDate countedOn);
+    void setEventText(const QString& eventText);
 
     void Timer1_Timer();
     void xpcmdbutton1_Click();

@@ -52,8 +52,8 @@ void WindowSet::showCountdown(qint64 dayCount, QDate countedOn, const QString& e
         CentreOnScreen(form2_.get());
     }
     form2_->show();
-    form2_->SetDayCount(dayCount, countedOn);
-    form2_->SetEventText(eventText);
+    form2_->setDayCount(dayCount, countedOn);
+    form2_->setEventText(eventText);
 }
 
 // Until the user first asks for the date-entry window, the start's outcome stands in for its
@@ -64,7 +64,7 @@ void WindowSet::loadForm1() {
     const RestoreOutcome outcome =
         startupOutcome_ ? *std::exchange(startupOutcome_, std::nullopt) : runStartupSequence();
     if (const std::optional<ConvertedTarget> shown = ShownTarget(outcome))
-        form1_->ShowTarget(*shown);
+        form1_->showTarget(*shown);
 }
 
 void WindowSet::showDateEntry() {

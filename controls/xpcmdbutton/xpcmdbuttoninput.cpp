@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-void xpcmdbutton::HoverPoll() {
+void xpcmdbutton::hoverPoll() {
     const std::optional<QPoint> inWindow = pointerPosition_();
     const QPointF pointer = inWindow ? mapFrom(window(), QPointF(*inWindow)) : QPointF();
     const bool outside = !inWindow || pointer.x() < 0 || pointer.y() < 0 || pointer.x() > width() ||
@@ -18,12 +18,12 @@ void xpcmdbutton::HoverPoll() {
         return;
     Timer1.stop();
     emit MouseOut();
-    RefreshFace();
+    refreshFace();
 }
 
 void xpcmdbutton::press(short button, short shift, float x, float y) {
     emit MouseDown(button, shift, x, y);
-    DrawFace(FaceCell::Pressed);
+    drawFace(FaceCell::Pressed);
 }
 
 void xpcmdbutton::move(short button, short shift, float x, float y) {
@@ -31,7 +31,7 @@ void xpcmdbutton::move(short button, short shift, float x, float y) {
         Timer1.start();
     if (x >= 0 && y >= 0 && double(x) <= width() && double(y) <= height()) {
         emit MouseMove(button, shift, x, y);
-        DrawFace(button == 1 ? FaceCell::Pressed : FaceCell::Hover);
+        drawFace(button == 1 ? FaceCell::Pressed : FaceCell::Hover);
     }
 }
 
@@ -44,7 +44,7 @@ void xpcmdbutton::release(QMouseEvent* event, QWidget* receiver) {
     float x = float(event->position().x());
     float y = float(event->position().y());
     emit MouseUp(button, shift, x, y);
-    RefreshFace();
+    refreshFace();
     const QPoint at = receiver->mapTo(this, event->position()).toPoint();
     const bool clicked = event->button() == Qt::LeftButton && pressed_ && rect().contains(at);
     pressed_ = false;

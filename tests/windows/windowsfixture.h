@@ -49,7 +49,7 @@ inline QString textOf(QWidget* window, const QString& name) {
     if (auto* combo = window->findChild<QComboBox*>(name))
         return combo->currentText();
     if (auto* box = window->findChild<TextBox*>(name))
-        return box->Text();
+        return box->text();
     return window->findChild<QLabel*>(name)->text();
 }
 
