@@ -11,7 +11,7 @@
 
 namespace {
 
-const QString EntryFileName = QStringLiteral("dovrenta.desktop");
+const QString entryFileName = QStringLiteral("dovrenta.desktop");
 
 } // namespace
 
@@ -24,7 +24,7 @@ QString AutostartLocation() {
 bool SetAutostartEntry(const QString& folder, const QString& programPath) {
     if (!QDir().mkpath(folder))
         return false;
-    QSaveFile file(QDir(folder).filePath(EntryFileName));
+    QSaveFile file(QDir(folder).filePath(entryFileName));
     if (!file.open(QIODevice::WriteOnly))
         return false;
     file.write(DesktopEntryFor(programPath).toUtf8());

@@ -78,7 +78,7 @@ public:
     }
 
     QString stored(const QString& key) const {
-        return store.GetSetting(CountdownTarget::application, CountdownTarget::section, key);
+        return store.GetSetting(CountdownTarget::Application, CountdownTarget::Section, key);
     }
 
     std::unique_ptr<WindowSet> start() {
