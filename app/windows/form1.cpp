@@ -33,8 +33,8 @@ void fillList(QComboBox* list, int first, int last, const QString& placeholder) 
 
 } // namespace
 
-Form1::Form1(Services& services, Navigator& navigator)
-    : Form(services, navigator) {
+Form1::Form1(Services& services)
+    : Form(services) {
     using Kind = ControlSpec::Kind;
     using Background = ControlSpec::Background;
     SetUpFormFrame(this, QStringLiteral("设定倒计时日期"), {4680, 3390});

@@ -17,7 +17,7 @@ class Form1 : public Form {
     Q_OBJECT
 
 public:
-    Form1(Services& services, Navigator& navigator);
+    explicit Form1(Services& services);
 
     // Puts a restored target into the lists, as the numbers it converted to, and the event box.
     void showTarget(const ConvertedTarget& target);
