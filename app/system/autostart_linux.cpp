@@ -4,7 +4,7 @@
 #include "system/autostart.h"
 #include "system/desktopentry_linux.h"
 
-#include "core/userconfigfolder.h"
+#include "core/userconfigfolder_linux.h"
 
 #include <QDir>
 #include <QSaveFile>
