@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "system/desktopentry_linux.h"
-#include "system/desktopnames.h"
+#include "system/desktopnames_linux.h"
 
 namespace {
 
