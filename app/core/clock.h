@@ -15,5 +15,5 @@ public:
 
 class SystemClock final : public Clock {
 public:
-    QDateTime now() const override;
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
 };

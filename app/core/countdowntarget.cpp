@@ -11,7 +11,7 @@
 namespace {
 
 // The key of each text, in the order they are saved.
-const std::array<std::pair<QString, QString CountdownTarget::*>, 4> Keys{{
+const std::array<std::pair<QString, QString CountdownTarget::*>, 4> keys{{
     {QStringLiteral("year"), &CountdownTarget::year},
     {QStringLiteral("month"), &CountdownTarget::month},
     {QStringLiteral("day"), &CountdownTarget::day},
@@ -22,15 +22,15 @@ const std::array<std::pair<QString, QString CountdownTarget::*>, 4> Keys{{
 
 CountdownTarget ReadCountdownTarget(const SettingsStore& store) {
     CountdownTarget target;
-    for (const auto& [key, text] : Keys)
+    for (const auto& [key, text] : keys)
         target.*text =
-            store.GetSetting(CountdownTarget::application, CountdownTarget::section, key);
+            store.GetSetting(CountdownTarget::Application, CountdownTarget::Section, key);
     return target;
 }
 
 void SaveCountdownTarget(SettingsStore& store, const CountdownTarget& target) {
     SettingsStore::Entries entries;
-    for (const auto& [key, text] : Keys)
+    for (const auto& [key, text] : keys)
         entries.append({key, target.*text});
-    store.SaveSettings(CountdownTarget::application, CountdownTarget::section, entries);
+    store.SaveSettings(CountdownTarget::Application, CountdownTarget::Section, entries);
 }

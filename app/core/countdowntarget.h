@@ -11,8 +11,8 @@ class SettingsStore;
 // kept as they were typed or picked, under the application " myapp" (its leading space is part
 // of the name), section "jishi".
 struct CountdownTarget {
-    static inline const QString application = QStringLiteral(" myapp");
-    static inline const QString section = QStringLiteral("jishi");
+    static inline const QString Application = QStringLiteral(" myapp");
+    static inline const QString Section = QStringLiteral("jishi");
 
     QString year;
     QString month;

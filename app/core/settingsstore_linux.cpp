@@ -3,7 +3,7 @@
 
 #include "core/settingsstore.h"
 
-#include "core/userconfigfolder.h"
+#include "core/userconfigfolder_linux.h"
 
 #include <QDateTime>
 #include <QDir>

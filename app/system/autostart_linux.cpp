@@ -4,14 +4,14 @@
 #include "system/autostart.h"
 #include "system/desktopentry_linux.h"
 
-#include "core/userconfigfolder.h"
+#include "core/userconfigfolder_linux.h"
 
 #include <QDir>
 #include <QSaveFile>
 
 namespace {
 
-const QString EntryFileName = QStringLiteral("dovrenta.desktop");
+const QString entryFileName = QStringLiteral("dovrenta.desktop");
 
 } // namespace
 
@@ -24,7 +24,7 @@ QString AutostartLocation() {
 bool SetAutostartEntry(const QString& folder, const QString& programPath) {
     if (!QDir().mkpath(folder))
         return false;
-    QSaveFile file(QDir(folder).filePath(EntryFileName));
+    QSaveFile file(QDir(folder).filePath(entryFileName));
     if (!file.open(QIODevice::WriteOnly))
         return false;
     file.write(DesktopEntryFor(programPath).toUtf8());

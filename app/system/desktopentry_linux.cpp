@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "system/desktopentry_linux.h"
-#include "system/desktopnames.h"
+#include "system/desktopnames_linux.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ namespace {
 // entry's own rules are applied here. Inside a quoted Exec argument these four characters must
 // carry a backslash, and a literal percent sign is written twice so that it is not taken for a
 // field code.
-QString QuotedExecArgument(const QString& argument) {
+QString quotedExecArgument(const QString& argument) {
     QString quoted = QStringLiteral("\"");
     for (const QChar character : argument) {
         if (character == u'"' || character == u'`' || character == u'$' || character == u'\\')
@@ -24,7 +24,7 @@ QString QuotedExecArgument(const QString& argument) {
 
 // The escaping of every string value of an entry, applied after the quoting: a line break in the
 // value can then never end the line.
-QString EscapedStringValue(const QString& value) {
+QString escapedStringValue(const QString& value) {
     QString escaped;
     for (const QChar character : value) {
         switch (character.unicode()) {
@@ -51,5 +51,5 @@ QString EscapedStringValue(const QString& value) {
 
 QString DesktopEntryFor(const QString& programPath) {
     return QStringLiteral("[Desktop Entry]\n") + DesktopEntryNames + QStringLiteral("Exec=") +
-           EscapedStringValue(QuotedExecArgument(programPath)) + u'\n';
+           escapedStringValue(quotedExecArgument(programPath)) + u'\n';
 }

@@ -10,13 +10,13 @@
 
 namespace {
 
-const wchar_t* WideText(const QString& text) {
+const wchar_t* wideText(const QString& text) {
     return reinterpret_cast<const wchar_t*>(text.utf16());
 }
 
 // Windows adds ".exe" only to a name without any extension: board.v2 would be looked for as
 // a file of the kind ".v2", so such a name keeps its ".exe".
-QString StartableName(const QFileInfo& program) {
+QString startableName(const QFileInfo& program) {
     const QString withoutExtension = program.completeBaseName();
     const bool isExe = program.suffix().compare(QLatin1StringView("exe"), Qt::CaseInsensitive) == 0;
     return isExe && withoutExtension.contains(u'.') ? program.fileName() : withoutExtension;
@@ -33,7 +33,7 @@ bool SetKeyDefaultValue(HKEY key, const QString& subkey, const QString& value) {
         return RegSetValueA(key, AnsiText(subkey).constData(), REG_SZ, data.constData(),
                             DWORD(data.size() + 1)) == ERROR_SUCCESS;
     }
-    return RegSetValueW(key, WideText(subkey), REG_SZ, WideText(value),
+    return RegSetValueW(key, wideText(subkey), REG_SZ, wideText(value),
                         DWORD((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
@@ -43,6 +43,6 @@ bool SetKeyDefaultValue(HKEY key, const QString& subkey, const QString& value) {
 QString AutostartValue(const QString& programPath) {
     const QFileInfo program(programPath);
     const QString value =
-        QDir::toNativeSeparators(program.absolutePath()) + u'\\' + StartableName(program);
+        QDir::toNativeSeparators(program.absolutePath()) + u'\\' + startableName(program);
     return value.contains(u' ') ? u'"' + value + u'"' : value;
 }

@@ -3,15 +3,12 @@
 
 #include "windows/form.h"
 
-#include "windows/navigator.h"
-
 #include <QCloseEvent>
 
-Form::Form(Services& services, Navigator& navigator)
-    : services_(services)
-    , navigator_(navigator) {}
+Form::Form(Services& services)
+    : services_(services) {}
 
 void Form::closeEvent(QCloseEvent* event) {
     event->accept();
-    navigator_.unloaded(this);
+    emit unloaded();
 }

@@ -5,20 +5,23 @@
 
 #include <QWidget>
 
-class Navigator;
 struct Services;
 
-// What the program's windows share: the services they use, the navigator that reaches the other
-// windows, and the close by the user, which unloads the window.
+// What the program's windows share: the services they use, and the close by the user, which
+// unloads the window.
 class Form : public QWidget {
     Q_OBJECT
 
 public:
-    Form(Services& services, Navigator& navigator);
+    explicit Form(Services& services);
+
+signals:
+    // The user closed the window; whoever loaded it unloads it. The window is still inside its
+    // close handling when this is raised.
+    void unloaded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
     Services& services_;
-    Navigator& navigator_;
 };

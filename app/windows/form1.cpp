@@ -33,8 +33,8 @@ void fillList(QComboBox* list, int first, int last, const QString& placeholder) 
 
 } // namespace
 
-Form1::Form1(Services& services, Navigator& navigator)
-    : Form(services, navigator) {
+Form1::Form1(Services& services)
+    : Form(services) {
     using Kind = ControlSpec::Kind;
     using Background = ControlSpec::Background;
     SetUpFormFrame(this, QStringLiteral("设定倒计时日期"), {4680, 3390});
@@ -68,11 +68,11 @@ Form1::Form1(Services& services, Navigator& navigator)
     connect(xpcmdbutton1, &xpcmdbutton::Click, this, &Form1::xpcmdbutton1_Click);
 }
 
-void Form1::ShowTarget(const ConvertedTarget& target) {
+void Form1::showTarget(const ConvertedTarget& target) {
     Combo1->setEditText(QString::number(target.date.year));
     Combo2->setEditText(QString::number(target.date.month));
     Combo3->setEditText(QString::number(target.date.day));
-    Text1->SetText(target.eventText);
+    Text1->setText(target.eventText);
 }
 
 // Each unit label names the list before it for a screen reader, which meets the list itself
@@ -94,7 +94,7 @@ void Form1::fillDateLists() {
 void Form1::xpcmdbutton1_Click() {
     try {
         SaveCountdownTarget(services_.store, {Combo1->currentText(), Combo2->currentText(),
-                                              Combo3->currentText(), Text1->Text()});
+                                              Combo3->currentText(), Text1->text()});
     } catch (const SettingsWriteError& error) {
         services_.messages.show({QStringLiteral("保存设置失败：无法写入 ") + error.target(),
                                  QStringLiteral("出错了^_^"), Message::Icon::Critical});

@@ -17,10 +17,10 @@ class Form1 : public Form {
     Q_OBJECT
 
 public:
-    Form1(Services& services, Navigator& navigator);
+    explicit Form1(Services& services);
 
     // Puts a restored target into the lists, as the numbers it converted to, and the event box.
-    void ShowTarget(const ConvertedTarget& target);
+    void showTarget(const ConvertedTarget& target);
     void xpcmdbutton1_Click();
 
 private:

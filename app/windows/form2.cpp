@@ -10,15 +10,14 @@
 #include "windows/formbuilder.h"
 #include "windows/formframe.h"
 #include "windows/look.h"
-#include "windows/navigator.h"
 #include "windows/services.h"
 #include "windows/textbox.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 
 #include <QLabel>
 
-Form2::Form2(Services& services, Navigator& navigator)
-    : Form(services, navigator)
+Form2::Form2(Services& services)
+    : Form(services)
     , countdown_(services.clock)
     , schedule_(services.clock)
     , Timer1(this) {
@@ -87,13 +86,13 @@ void Form2::Form_Load() {
     xpcmdbutton3->SetCaption(QStringLiteral("使用帮助"));
 }
 
-void Form2::SetDayCount(qint64 dayCount, QDate countedOn) {
+void Form2::setDayCount(qint64 dayCount, QDate countedOn) {
     Label3->setText(DayCountText(dayCount));
     countdown_.setDayCount(dayCount, countedOn);
 }
 
-void Form2::SetEventText(const QString& eventText) {
-    Text2->SetText(eventText);
+void Form2::setEventText(const QString& eventText) {
+    Text2->setText(eventText);
 }
 
 // The counter runs down to the first moment of the target day. When a midnight has passed
@@ -108,7 +107,7 @@ void Form2::Timer1_Timer() {
 }
 
 void Form2::xpcmdbutton1_Click() {
-    navigator_.showDateEntry();
+    emit dateEntryRequested();
 }
 
 void Form2::xpcmdbutton2_Click() {
@@ -118,7 +117,7 @@ void Form2::xpcmdbutton2_Click() {
 }
 
 void Form2::xpcmdbutton3_Click() {
-    navigator_.showHelp();
+    emit helpRequested();
 }
 
 // Restored once the minimize has been handled, so that the window manager sees a change of

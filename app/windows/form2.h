@@ -21,17 +21,22 @@ class Form2 : public Form {
     Q_OBJECT
 
 public:
-    Form2(Services& services, Navigator& navigator);
+    explicit Form2(Services& services);
 
     void Form_Load();
     // The day count as computed for the date countedOn.
-    void SetDayCount(qint64 dayCount, QDate countedOn);
-    void SetEventText(const QString& eventText);
+    void setDayCount(qint64 dayCount, QDate countedOn);
+    void setEventText(const QString& eventText);
 
     void Timer1_Timer();
     void xpcmdbutton1_Click();
     void xpcmdbutton2_Click();
     void xpcmdbutton3_Click();
+
+signals:
+    // 设定提示日期 asks for the date-entry window, 使用帮助 for the help window.
+    void dateEntryRequested();
+    void helpRequested();
 
 protected:
     void changeEvent(QEvent* event) override;

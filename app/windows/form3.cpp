@@ -8,7 +8,6 @@
 #include "windows/formframe.h"
 #include "windows/linklabel.h"
 #include "windows/look.h"
-#include "windows/navigator.h"
 #include "windows/services.h"
 
 namespace {
@@ -24,8 +23,8 @@ const QString introduction =
 
 } // namespace
 
-Form3::Form3(Services& services, Navigator& navigator)
-    : Form(services, navigator) {
+Form3::Form3(Services& services)
+    : Form(services) {
     using Kind = ControlSpec::Kind;
     using Background = ControlSpec::Background;
     SetUpFormFrame(this, QStringLiteral("使用帮助"), {7590, 6660});

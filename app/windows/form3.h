@@ -17,7 +17,7 @@ public:
     static inline const QString FirstMailAddress = QStringLiteral("author@example.org");
     static inline const QString SecondMailAddress = QStringLiteral("support@example.org");
 
-    Form3(Services& services, Navigator& navigator);
+    explicit Form3(Services& services);
 
     void Label6_Click();
     void Label7_Click();

@@ -48,7 +48,7 @@ QWidget* makeTextBox(const ControlSpec& spec, QWidget* form) {
     box->setVerticalScrollBarPolicy(spec.scrollBar == ControlSpec::ScrollBar::Vertical
                                         ? Qt::ScrollBarAlwaysOn
                                         : Qt::ScrollBarAlwaysOff);
-    box->SetText(spec.text);
+    box->setText(spec.text);
     return box;
 }
 

@@ -12,13 +12,13 @@ TextBox::TextBox(QWidget* parent)
 
 // The editor holds each line as a block; the raw text keeps no-break spaces and tabs as typed
 // and separates the blocks by the paragraph separator.
-QString TextBox::Text() const {
+QString TextBox::text() const {
     if (!document()->isModified())
         return givenText_;
     return document()->toRawText().replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
 }
 
-void TextBox::SetText(const QString& text) {
+void TextBox::setText(const QString& text) {
     givenText_ = text;
     setPlainText(text);
 }

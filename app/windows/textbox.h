@@ -15,8 +15,8 @@ public:
 
     // The text as it was given until the user edits it, so that a text saved again unedited is
     // stored exactly, whatever breaks and blanks it holds.
-    QString Text() const;
-    void SetText(const QString& text);
+    QString text() const;
+    void setText(const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

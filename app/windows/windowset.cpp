@@ -14,8 +14,9 @@
 
 namespace {
 
-// The window is still inside its own close handling, so it is deleted once that returns.
-template <typename Form> void unload(std::unique_ptr<Form>& form, QObject* window) {
+// The window is still inside its own close handling, so it is deleted once that returns. A
+// window already unloaded, its place perhaps taken by a new one, is left alone.
+template <typename Form> void unload(std::unique_ptr<Form>& form, const Form* window) {
     if (form.get() == window)
         form.release()->deleteLater();
 }
@@ -47,24 +48,32 @@ RestoreOutcome WindowSet::runStartupSequence() {
 
 void WindowSet::showCountdown(qint64 dayCount, QDate countedOn, const QString& eventText) {
     if (!form2_) {
-        form2_ = std::make_unique<Form2>(services_, *this);
+        form2_ = std::make_unique<Form2>(services_);
+        // Closing the countdown window ends the program at once: every window disappears and
+        // nothing can refuse it.
+        QObject::connect(form2_.get(), &Form::unloaded, form2_.get(), [this] { endProgram(); });
+        QObject::connect(form2_.get(), &Form2::dateEntryRequested, form2_.get(),
+                         [this] { showDateEntry(); });
+        QObject::connect(form2_.get(), &Form2::helpRequested, form2_.get(), [this] { showHelp(); });
         form2_->Form_Load();
         CentreOnScreen(form2_.get());
     }
     form2_->show();
-    form2_->SetDayCount(dayCount, countedOn);
-    form2_->SetEventText(eventText);
+    form2_->setDayCount(dayCount, countedOn);
+    form2_->setEventText(eventText);
 }
 
 // Until the user first asks for the date-entry window, the start's outcome stands in for its
 // load, and building it then shows that target as if it had been loaded at start. Closed and
 // asked for again, it is loaded anew, which runs the start-up sequence again.
 void WindowSet::loadForm1() {
-    form1_ = std::make_unique<Form1>(services_, *this);
+    form1_ = std::make_unique<Form1>(services_);
+    QObject::connect(form1_.get(), &Form::unloaded, form1_.get(),
+                     [this, form = form1_.get()] { unload(form1_, form); });
     const RestoreOutcome outcome =
         startupOutcome_ ? *std::exchange(startupOutcome_, std::nullopt) : runStartupSequence();
     if (const std::optional<ConvertedTarget> shown = ShownTarget(outcome))
-        form1_->ShowTarget(*shown);
+        form1_->showTarget(*shown);
 }
 
 void WindowSet::showDateEntry() {
@@ -74,8 +83,11 @@ void WindowSet::showDateEntry() {
 }
 
 void WindowSet::showHelp() {
-    if (!form3_)
-        form3_ = std::make_unique<Form3>(services_, *this);
+    if (!form3_) {
+        form3_ = std::make_unique<Form3>(services_);
+        QObject::connect(form3_.get(), &Form::unloaded, form3_.get(),
+                         [this, form = form3_.get()] { unload(form3_, form); });
+    }
     BringToFront(form3_.get());
 }
 
@@ -87,14 +99,4 @@ void WindowSet::endProgram() {
             window->hide();
     }
     services_.exitProgram();
-}
-
-// Closing the countdown window ends the program; closing another window unloads it.
-void WindowSet::unloaded(QObject* window) {
-    if (window == form2_.get()) {
-        endProgram();
-        return;
-    }
-    unload(form1_, window);
-    unload(form3_, window);
 }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "core/restoredtarget.h"
-#include "windows/navigator.h"
 #include "windows/services.h"
 
 #include <memory>
@@ -17,10 +16,11 @@ class Form3;
 // Owns the program's three windows: loads each on first use, unloads the one the user closes
 // and loads it anew when it is asked for again. It alone runs the start-up sequence: at start,
 // which opens the countdown window, and each time a closed date-entry window is loaded anew.
-class WindowSet final : public Navigator {
+// The windows do not know it: it answers their signals.
+class WindowSet final {
 public:
     explicit WindowSet(Services services);
-    ~WindowSet() override;
+    ~WindowSet();
 
     void start();
 
@@ -28,9 +28,10 @@ public:
     Form2* form2() const { return form2_.get(); }
     Form3* form3() const { return form3_.get(); }
 
-    void showDateEntry() override;
-    void showHelp() override;
-    void unloaded(QObject* window) override;
+    // Makes the date-entry window visible, loading it anew when the user has closed it.
+    void showDateEntry();
+    // Shows the one help window, loading it first when it is not loaded.
+    void showHelp();
 
 private:
     RestoreOutcome runStartupSequence();

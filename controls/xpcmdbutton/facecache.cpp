@@ -13,6 +13,6 @@ FaceCache::FaceCache(const FaceCells& cells)
 const QImage& FaceCache::face(FaceCell cell, QSize size, qreal ratio) {
     QImage& face = faces_.at(std::size_t(cell));
     if (face.size() != (QSizeF(size) * ratio).toSize() || face.devicePixelRatio() != ratio)
-        face = ComposeFace(cells_.GraphicCell(cell), size, ratio);
+        face = ComposeFace(cells_.graphicCell(cell), size, ratio);
     return face;
 }

@@ -20,7 +20,7 @@ public:
 
     FaceCells();
 
-    const QImage& GraphicCell(FaceCell cell) const { return cells_.at(std::size_t(cell)); }
+    const QImage& graphicCell(FaceCell cell) const { return cells_.at(std::size_t(cell)); }
 
 private:
     std::array<QImage, Count> cells_;

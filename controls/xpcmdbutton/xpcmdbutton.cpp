@@ -65,9 +65,9 @@ xpcmdbutton::xpcmdbutton(QWidget* parent)
     lbl->installEventFilter(this);
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(10);
-    connect(&Timer1, &QTimer::timeout, this, &xpcmdbutton::HoverPoll);
+    connect(&Timer1, &QTimer::timeout, this, &xpcmdbutton::hoverPoll);
     windowPointer_.watch(window());
-    RefreshFace();
+    refreshFace();
 }
 
 bool xpcmdbutton::Enabled() const {
@@ -77,7 +77,7 @@ bool xpcmdbutton::Enabled() const {
 void xpcmdbutton::SetEnabled(bool enabled) {
     setEnabled(enabled);
     emit PropertyChanged(QStringLiteral("Enabled"));
-    RefreshFace();
+    refreshFace();
     QPalette palette = lbl->palette();
     palette.setColor(QPalette::WindowText, Enabled() ? QColor(0, 0, 0) : QColor(161, 161, 146));
     palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(161, 161, 146));
@@ -85,13 +85,13 @@ void xpcmdbutton::SetEnabled(bool enabled) {
 }
 
 int xpcmdbutton::State() const {
-    return StateValue;
+    return stateValue_;
 }
 
 void xpcmdbutton::SetState(int state) {
-    StateValue = state;
+    stateValue_ = state;
     emit PropertyChanged(QStringLiteral("State"));
-    RefreshFace();
+    refreshFace();
 }
 
 QString xpcmdbutton::Caption() const {
@@ -110,13 +110,13 @@ void xpcmdbutton::SetCaption(const QString& caption) {
 }
 
 std::shared_ptr<StdFont> xpcmdbutton::Font() const {
-    return CurrentFont;
+    return currentFont_;
 }
 
 // The surface and the caption take their font from the shared object: a later change made to
 // the object shows at the next redraw.
 void xpcmdbutton::SetFont(std::shared_ptr<StdFont> font) {
-    CurrentFont = std::move(font);
+    currentFont_ = std::move(font);
     applyFont();
     resizeHandling();
     emit PropertyChanged(QStringLiteral("Font"));
@@ -141,17 +141,17 @@ void xpcmdbutton::InitProperties() {
 // Each key is read and assigned in turn, so a value of the wrong type fails at its key after
 // the keys before it took effect.
 void xpcmdbutton::ReadProperties(const PropertyBag& bag) {
-    StateValue = toInteger(bag.ReadProperty(QStringLiteral("State"), 0));
+    stateValue_ = toInteger(bag.ReadProperty(QStringLiteral("State"), 0));
     SetEnabled(toBoolean(bag.ReadProperty(QStringLiteral("Enabled"), -1)));
     SetCaption(toText(bag.ReadProperty(QStringLiteral("Caption"), objectName())));
     SetFont(toFont(bag.ReadProperty(QStringLiteral("Font"), QVariant::fromValue(ambientFont()))));
 }
 
 void xpcmdbutton::WriteProperties(PropertyBag& bag) const {
-    bag.WriteProperty(QStringLiteral("State"), StateValue, 0);
+    bag.WriteProperty(QStringLiteral("State"), stateValue_, 0);
     bag.WriteProperty(QStringLiteral("Enabled"), Enabled() ? -1 : 0, -1);
     bag.WriteProperty(QStringLiteral("Caption"), Caption(), objectName());
-    bag.WriteProperty(QStringLiteral("Font"), QVariant::fromValue(CurrentFont),
+    bag.WriteProperty(QStringLiteral("Font"), QVariant::fromValue(currentFont_),
                       QVariant::fromValue(ambientFont()));
 }
 

@@ -79,13 +79,13 @@ protected:
 private:
     std::shared_ptr<StdFont> ambientFont() const;
 
-    void RefreshFace();
-    void DrawFace(FaceCell cell);
+    void refreshFace();
+    void drawFace(FaceCell cell);
     void resizeHandling();
     void centreCaption();
     void applyFont();
 
-    void HoverPoll();
+    void hoverPoll();
     void press(short button, short shift, float x, float y);
     void move(short button, short shift, float x, float y);
     void release(QMouseEvent* event, QWidget* receiver);
@@ -94,9 +94,9 @@ private:
     QLabel* lbl;
     QTimer Timer1;
     FaceCells pc;
-    int StateValue = 0;
-    std::shared_ptr<StdFont> CurrentFont;
-    FaceCell RestFace = FaceCell::Normal;
+    int stateValue_ = 0;
+    std::shared_ptr<StdFont> currentFont_;
+    FaceCell restFace_ = FaceCell::Normal;
 
     QImage surface_;
     FaceCell shownCell_ = FaceCell::Normal;

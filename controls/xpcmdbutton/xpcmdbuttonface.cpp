@@ -8,15 +8,15 @@
 
 #include <cmath>
 
-void xpcmdbutton::RefreshFace() {
+void xpcmdbutton::refreshFace() {
     if (State() == 1)
-        RestFace = FaceCell::Default;
+        restFace_ = FaceCell::Default;
     else if (State() == 0)
-        RestFace = FaceCell::Normal;
-    DrawFace(isEnabled() ? RestFace : FaceCell::Disabled);
+        restFace_ = FaceCell::Normal;
+    drawFace(isEnabled() ? restFace_ : FaceCell::Disabled);
 }
 
-void xpcmdbutton::DrawFace(FaceCell cell) {
+void xpcmdbutton::drawFace(FaceCell cell) {
     applyFont();
     shownCell_ = cell;
     surface_ = faces_.face(cell, size(), devicePixelRatioF());
@@ -24,9 +24,9 @@ void xpcmdbutton::DrawFace(FaceCell cell) {
 }
 
 void xpcmdbutton::applyFont() {
-    if (!CurrentFont || appliedFont_ == *CurrentFont)
+    if (!currentFont_ || appliedFont_ == *currentFont_)
         return;
-    appliedFont_ = *CurrentFont;
+    appliedFont_ = *currentFont_;
     setFont(appliedFont_->toQFont());
     lbl->setFont(appliedFont_->toQFont());
     lbl->adjustSize();
@@ -34,7 +34,7 @@ void xpcmdbutton::applyFont() {
 }
 
 void xpcmdbutton::resizeHandling() {
-    RefreshFace();
+    refreshFace();
     centreCaption();
 }
 
@@ -55,5 +55,5 @@ void xpcmdbutton::resizeEvent(QResizeEvent*) {
 }
 
 void xpcmdbutton::showEvent(QShowEvent*) {
-    RefreshFace();
+    refreshFace();
 }

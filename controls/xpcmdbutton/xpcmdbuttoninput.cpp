@@ -3,13 +3,68 @@
 
 #include "xpcmdbutton/xpcmdbutton.h"
 
-#include "xpcmdbutton/inputcodes.h"
-
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
-void xpcmdbutton::HoverPoll() {
+namespace {
+
+// The values the button's mouse and key events carry, in the bits and numbers its window's
+// handlers are written against.
+
+// Button: 1 left, 2 right, 4 middle.
+short buttonBits(Qt::MouseButtons buttons) {
+    return short((buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+                 (buttons & Qt::MiddleButton ? 4 : 0));
+}
+
+// Shift: 1 Shift key, 2 Ctrl, 4 Alt.
+short shiftBits(Qt::KeyboardModifiers modifiers) {
+    return short((modifiers & Qt::ShiftModifier ? 1 : 0) |
+                 (modifiers & Qt::ControlModifier ? 2 : 0) | (modifiers & Qt::AltModifier ? 4 : 0));
+}
+
+// Letters and digits as their upper-case characters, the common control keys by their classic
+// numbers, and 0 for any other key.
+short keyCode(int key) {
+    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
+        return short(key);
+    switch (key) {
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Delete:
+        return 46;
+    default:
+        return key >= Qt::Key_F1 && key <= Qt::Key_F24 ? short(112 + key - Qt::Key_F1) : 0;
+    }
+}
+
+} // namespace
+
+void xpcmdbutton::hoverPoll() {
     const std::optional<QPoint> inWindow = pointerPosition_();
     const QPointF pointer = inWindow ? mapFrom(window(), QPointF(*inWindow)) : QPointF();
     const bool outside = !inWindow || pointer.x() < 0 || pointer.y() < 0 || pointer.x() > width() ||
@@ -18,12 +73,12 @@ void xpcmdbutton::HoverPoll() {
         return;
     Timer1.stop();
     emit MouseOut();
-    RefreshFace();
+    refreshFace();
 }
 
 void xpcmdbutton::press(short button, short shift, float x, float y) {
     emit MouseDown(button, shift, x, y);
-    DrawFace(FaceCell::Pressed);
+    drawFace(FaceCell::Pressed);
 }
 
 void xpcmdbutton::move(short button, short shift, float x, float y) {
@@ -31,7 +86,7 @@ void xpcmdbutton::move(short button, short shift, float x, float y) {
         Timer1.start();
     if (x >= 0 && y >= 0 && double(x) <= width() && double(y) <= height()) {
         emit MouseMove(button, shift, x, y);
-        DrawFace(button == 1 ? FaceCell::Pressed : FaceCell::Hover);
+        drawFace(button == 1 ? FaceCell::Pressed : FaceCell::Hover);
     }
 }
 
@@ -39,12 +94,12 @@ void xpcmdbutton::move(short button, short shift, float x, float y) {
 // control, Click. The release goes to the part that took the press, so a press on the caption and
 // a release on the face beside it, or the other way round, are one click.
 void xpcmdbutton::release(QMouseEvent* event, QWidget* receiver) {
-    short button = ButtonBits(event->button());
-    short shift = ShiftBits(event->modifiers());
+    short button = buttonBits(event->button());
+    short shift = shiftBits(event->modifiers());
     float x = float(event->position().x());
     float y = float(event->position().y());
     emit MouseUp(button, shift, x, y);
-    RefreshFace();
+    refreshFace();
     const QPoint at = receiver->mapTo(this, event->position()).toPoint();
     const bool clicked = event->button() == Qt::LeftButton && pressed_ && rect().contains(at);
     pressed_ = false;
@@ -53,16 +108,16 @@ void xpcmdbutton::release(QMouseEvent* event, QWidget* receiver) {
 }
 
 bool xpcmdbutton::handleLabelMouse(QMouseEvent* event) {
-    const short shift = ShiftBits(event->modifiers());
+    const short shift = shiftBits(event->modifiers());
     const QPointF at = event->position();
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         pressed_ = true;
-        press(ButtonBits(event->button()), shift, float(at.x()), float(at.y()));
+        press(buttonBits(event->button()), shift, float(at.x()), float(at.y()));
         return true;
     case QEvent::MouseMove:
-        move(ButtonBits(event->buttons()), shift, float(lblPosition_.x()), float(lblPosition_.y()));
+        move(buttonBits(event->buttons()), shift, float(lblPosition_.x()), float(lblPosition_.y()));
         return true;
     case QEvent::MouseButtonRelease:
         release(event, lbl);
@@ -93,12 +148,12 @@ bool xpcmdbutton::event(QEvent* event) {
 
 void xpcmdbutton::mousePressEvent(QMouseEvent* event) {
     pressed_ = true;
-    press(ButtonBits(event->button()), ShiftBits(event->modifiers()), float(event->position().x()),
+    press(buttonBits(event->button()), shiftBits(event->modifiers()), float(event->position().x()),
           float(event->position().y()));
 }
 
 void xpcmdbutton::mouseMoveEvent(QMouseEvent* event) {
-    move(ButtonBits(event->buttons()), ShiftBits(event->modifiers()), float(event->position().x()),
+    move(buttonBits(event->buttons()), shiftBits(event->modifiers()), float(event->position().x()),
          float(event->position().y()));
 }
 
@@ -107,8 +162,8 @@ void xpcmdbutton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void xpcmdbutton::keyPressEvent(QKeyEvent* event) {
-    short code = KeyCode(event->key());
-    short shift = ShiftBits(event->modifiers());
+    short code = keyCode(event->key());
+    short shift = shiftBits(event->modifiers());
     emit KeyDown(code, shift);
     if (!event->text().isEmpty()) {
         short ascii = short(event->text().at(0).unicode());
@@ -120,7 +175,7 @@ void xpcmdbutton::keyPressEvent(QKeyEvent* event) {
 void xpcmdbutton::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat())
         return;
-    short code = KeyCode(event->key());
-    short shift = ShiftBits(event->modifiers());
+    short code = keyCode(event->key());
+    short shift = shiftBits(event->modifiers());
     emit KeyUp(code, shift);
 }

@@ -20,7 +20,7 @@ private slots:
 
 private:
     void store(const QString& key, const QString& value) {
-        SettingsStore(path()).SaveSetting(CountdownTarget::application, CountdownTarget::section,
+        SettingsStore(path()).SaveSetting(CountdownTarget::Application, CountdownTarget::Section,
                                           key, value);
     }
     QString path() const { return temporary_->location(); }

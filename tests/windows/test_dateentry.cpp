@@ -135,7 +135,7 @@ void TestDateEntry::savesDisplayedTextsAsTheyStand() {
         list(form, "Combo1")->setEditText(typed[0]);
         list(form, "Combo2")->setEditText(typed[1]);
         list(form, "Combo3")->setEditText(typed[2]);
-        eventBox(form)->SetText(typed[3]);
+        eventBox(form)->setText(typed[3]);
     }
 
     save(form);
@@ -297,8 +297,8 @@ void TestDateEntry::restoresTwoLineEventText() {
     fixture.storeTarget("2005", "6", "1", QStringLiteral("高考\r\n加油"));
     auto windows = fixture.start();
     windows->showDateEntry();
-    QCOMPARE(eventBox(windows->form1())->Text(), QStringLiteral("高考\r\n加油"));
-    QCOMPARE(windows->form2()->findChild<TextBox*>(QStringLiteral("Text2"))->Text(),
+    QCOMPARE(eventBox(windows->form1())->text(), QStringLiteral("高考\r\n加油"));
+    QCOMPARE(windows->form2()->findChild<TextBox*>(QStringLiteral("Text2"))->text(),
              QStringLiteral("高考\r\n加油"));
     QCOMPARE(eventBox(windows->form1())->blockCount(), 2);
 }

@@ -123,7 +123,7 @@ void TestStartup::opensOneHelpWindow() {
     click(windows->form2(), "xpcmdbutton3");
     Form3* help = windows->form3();
     QVERIFY(help && help->isVisible());
-    help->findChild<TextBox*>(QStringLiteral("Text1"))->SetText("typed");
+    help->findChild<TextBox*>(QStringLiteral("Text1"))->setText("typed");
     click(windows->form2(), "xpcmdbutton3");
     QCOMPARE(windows->form3(), help);
 

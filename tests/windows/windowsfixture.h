@@ -49,7 +49,7 @@ inline QString textOf(QWidget* window, const QString& name) {
     if (auto* combo = window->findChild<QComboBox*>(name))
         return combo->currentText();
     if (auto* box = window->findChild<TextBox*>(name))
-        return box->Text();
+        return box->text();
     return window->findChild<QLabel*>(name)->text();
 }
 
@@ -78,7 +78,7 @@ public:
     }
 
     QString stored(const QString& key) const {
-        return store.GetSetting(CountdownTarget::application, CountdownTarget::section, key);
+        return store.GetSetting(CountdownTarget::Application, CountdownTarget::Section, key);
     }
 
     std::unique_ptr<WindowSet> start() {

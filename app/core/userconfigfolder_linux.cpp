@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Dovrenta developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/userconfigfolder.h"
+#include "core/userconfigfolder_linux.h"
 
 #include <QDir>
 
