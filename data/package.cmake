@@ -17,8 +17,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei, fonts-arphic-gkai00mp, qt6-translations-l10n")
 # The program runs on X11, through XWayland on a Wayland desktop; Qt's Wayland platform serves
 # where no X server answers, and whoever asks for native Wayland with QT_QPA_PLATFORM=wayland.
-# The help window's links are opened with xdg-open.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils")
+# The help window's links are opened with xdg-open. On GNOME, Xfce, Cinnamon and MATE a dark
+# desktop's palette reaches Qt only through its GTK platform theme.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils, qt6-gtk-platformtheme")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop countdown board")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Pick a target date from three lists and type a short event text; at every
 start Dovrenta opens a window with the days left until that date, a counter

@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks a built Debian package of the program: lintian finds no error, it holds exactly the
 # expected files, depends on exactly the expected packages (the libraries, fonts and Qt's
-# translations, nothing the build needs), recommends Qt's Wayland platform and xdg-utils, whose
-# xdg-open opens the help window's links, its program is hardened as hardening-check can tell
+# translations, nothing the build needs), recommends Qt's Wayland platform, xdg-utils, whose
+# xdg-open opens the help window's links, and Qt's GTK platform theme, through which a GTK
+# desktop's dark palette reaches the program, its program is hardened as hardening-check can tell
 # from the binary, its menu entry and metainfo pass their validators without a warning, and the
 # program unpacked from it passes the smoke test in a real window, from a folder whose name its
 # autostart entry must quote and escape.
@@ -25,8 +26,9 @@ dpkg-deb -f "$package" Depends | tr ',' '\n' | sed 's/(.*)//; s/ //g; s/t64$//' 
     sort >"$work/depends"
 diff -u "$here/depends.txt" "$work/depends"
 recommends="$(dpkg-deb -f "$package" Recommends)"
-[[ "$recommends" == "qt6-wayland, xdg-utils" ]] ||
-    { echo "recommends '$recommends', not qt6-wayland and xdg-utils"; exit 1; }
+expected_recommends="qt6-wayland, xdg-utils, qt6-gtk-platformtheme"
+[[ "$recommends" == "$expected_recommends" ]] ||
+    { echo "recommends '$recommends', not '$expected_recommends'"; exit 1; }
 
 root="$work/un \"packed\" \`at\` \$HOME 100% \\"
 dpkg-deb -x "$package" "$root"
