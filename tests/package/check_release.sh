@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Dovrenta developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Checks the Windows downloads: the zip and the installer hold the program with its read-me, which
-# names the build record, its licence, Qt's licence and the notices; the notices name each library that the program holds;
-# the program's header asks Windows for address space layout randomisation with high entropy and
-# for data execution prevention; and the source release holds every file of the commit, with
-# what it is and the files' checksums.
+# Checks the Windows downloads: the zip and the installer hold the program with its read-me,
+# which names the build record, its licence, Qt's licence and the notices; the notices name each
+# library that the program holds; the program's header asks Windows for address space layout
+# randomisation with high entropy and for data execution prevention; and the source release
+# holds every file of the commit, with what it is and the files' checksums.
 # Usage: check_release.sh ZIP MSI SOURCE_ARCHIVE
 set -euo pipefail
 # The expected lists are in the C locale's order, whatever the caller's locale.
