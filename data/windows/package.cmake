@@ -13,6 +13,8 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/readme.txt.in readme.txt @ONLY NEWLINE_
 set(DOVRENTA_LINK_MAP ${CMAKE_BINARY_DIR}/dovrenta.map)
 target_link_options(dovrenta PRIVATE -Wl,-Map=${DOVRENTA_LINK_MAP})
 set(DOVRENTA_NOTICES ${CMAKE_BINARY_DIR}/NOTICES.txt)
+# The preset names Debian's Python, which the build's record lists, so that no other python3
+# first on the PATH writes the notices.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 add_custom_command(OUTPUT ${DOVRENTA_NOTICES}
     COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tools/notices/notices.py
