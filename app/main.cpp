@@ -3,14 +3,14 @@
 
 #include "core/clock.h"
 #include "core/settingsstore.h"
+#include "forms/caretblinktimeout.h"
+#include "forms/fonts.h"
+#include "forms/qtmessageboxes.h"
+#include "forms/qttranslation.h"
+#include "forms/windowset.h"
 #include "system/autostart.h"
 #include "system/shellopener.h"
 #include "system/windowsystemchoice.h"
-#include "windows/caretblinktimeout.h"
-#include "windows/fonts.h"
-#include "windows/qtmessageboxes.h"
-#include "windows/qttranslation.h"
-#include "windows/windowset.h"
 #include "xpcmdbutton/xpcmdbuttonaccessible.h"
 
 #include <QApplication>

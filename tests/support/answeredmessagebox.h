@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "windows/qtmessageboxes.h"
+#include "forms/qtmessageboxes.h"
 
 #include <QAbstractButton>
 #include <QApplication>
