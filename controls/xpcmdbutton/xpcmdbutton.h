@@ -49,9 +49,6 @@ public:
     void WriteProperties(PropertyBag& bag) const;
 
     void setPointerPosition(PointerPosition position);
-    const QImage& surface() const { return surface_; }
-    QLabel* caption() const { return lbl; }
-    bool tracking() const { return Timer1.isActive(); }
 
 signals:
     void PropertyChanged(const QString& name);
