@@ -72,6 +72,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     std::shared_ptr<StdFont> ambientFont() const;
@@ -102,6 +103,8 @@ private:
     std::optional<StdFont> appliedFont_;
 
     bool pressed_ = false;
+    // The key, Space or Enter, that holds the button down until it goes up.
+    std::optional<int> pressingKey_;
     int accessKeyId_ = 0;
     WindowPointer windowPointer_;
     PointerPosition pointerPosition_;

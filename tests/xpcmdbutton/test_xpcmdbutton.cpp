@@ -48,6 +48,15 @@ bool centredIn(const QWidget& part, QSize button) {
     return (across == 0 || across == 1) && (down == 0 || down == 1);
 }
 
+// The cell of the strip that the button's face shows, or -1 for none.
+int shownCell(xpcmdbutton& button) {
+    for (int n = 0; n < FaceCells::Count; ++n) {
+        if (showsCell(button, n))
+            return n;
+    }
+    return -1;
+}
+
 QLabel* captionOf(const xpcmdbutton& button) {
     return button.findChild<QLabel*>(QStringLiteral("lbl"));
 }
@@ -61,6 +70,27 @@ void sendMove(QWidget* target, QPointF at, Qt::MouseButtons held = Qt::NoButton)
     QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, held,
                      Qt::NoModifier);
     QCoreApplication::sendEvent(target, &move);
+}
+
+void sendKey(QWidget* target, QEvent::Type type, int key, const QString& text, bool repeated) {
+    QKeyEvent event(type, key, Qt::NoModifier, text, repeated);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+// Sends what the keyboard sends to the focused button: a press, a release, the release and press
+// that a held key repeats, or the loss of the focus.
+void sendKeyStep(QWidget* target, const QString& step, int key, const QString& text) {
+    if (step == QLatin1StringView("press")) {
+        sendKey(target, QEvent::KeyPress, key, text, false);
+    } else if (step == QLatin1StringView("release")) {
+        sendKey(target, QEvent::KeyRelease, key, text, false);
+    } else if (step == QLatin1StringView("repeat")) {
+        sendKey(target, QEvent::KeyRelease, key, text, true);
+        sendKey(target, QEvent::KeyPress, key, text, true);
+    } else {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(target, &out);
+    }
 }
 
 struct Fixture {
@@ -105,7 +135,8 @@ private slots:
     void clicksOnPressAndReleaseInside();
     void dragOutAndRelease();
     void moveHandlerSeesButtonCoordinatesAndSetsTheButton();
-    void keysDoNotClick();
+    void keysClickOnRelease_data();
+    void keysClickOnRelease();
     void accessiblePressQueuesClick();
 };
 
@@ -411,26 +442,52 @@ void TestXpcmdbutton::moveHandlerSeesButtonCoordinatesAndSetsTheButton() {
     QVERIFY(showsCell(*f.button, 1));
 }
 
-void TestXpcmdbutton::keysDoNotClick() {
-    Fixture f;
-    QSignalSpy clicks(f.button, &xpcmdbutton::Click);
-    QSignalSpy downs(f.button, &xpcmdbutton::KeyDown);
-    QSignalSpy presses(f.button, &xpcmdbutton::KeyPress);
-    QTest::keyClick(f.button, Qt::Key_Return);
-    QTest::keyClick(f.button, Qt::Key_Space);
-    QCOMPARE(clicks.count(), 0);
-    QCOMPARE(downs.count(), 2);
-    QCOMPARE(presses.count(), 2);
+// Each row sends its key in steps, as sendKeyStep names them; the log notes the events raised
+// and, after each step and at the click, the cell of the strip that the face shows.
+void TestXpcmdbutton::keysClickOnRelease_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("log");
 
-    QSignalSpy ups(f.button, &xpcmdbutton::KeyUp);
-    for (int repeat = 0; repeat < 3; ++repeat) {
-        QTest::sendKeyEvent(QTest::Press, f.button, Qt::Key_A, 'a', Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, f.button, Qt::Key_A, 'a', Qt::NoModifier);
+    const QStringList pressed{"KeyDown", "KeyPress", "face 1"};
+    const QStringList released{"KeyUp", "Click on face 0", "face 0"};
+    const QStringList keystroke{"press", "release"};
+    QTest::newRow("Space") << int(Qt::Key_Space) << " " << keystroke << pressed + released;
+    QTest::newRow("Return") << int(Qt::Key_Return) << "\r" << keystroke << pressed + released;
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << "\r" << keystroke << pressed + released;
+    QTest::newRow("letter") << int(Qt::Key_A) << "a" << keystroke
+                            << QStringList{"KeyDown", "KeyPress", "face 0", "KeyUp", "face 0"};
+    QTest::newRow("held Space") << int(Qt::Key_Space) << " "
+                                << QStringList{"press", "repeat", "repeat", "release"}
+                                << pressed + pressed + pressed + released;
+    QTest::newRow("release without press")
+        << int(Qt::Key_Return) << "\r" << QStringList{"release"} << QStringList{"KeyUp", "face 0"};
+    QTest::newRow("held before the focus came")
+        << int(Qt::Key_Return) << "\r" << QStringList{"repeat", "release"}
+        << QStringList{"KeyDown", "KeyPress", "face 0", "KeyUp", "face 0"};
+    QTest::newRow("focus lost while held")
+        << int(Qt::Key_Space) << " " << QStringList{"press", "focus out", "release"}
+        << QStringList{"KeyDown", "KeyPress", "face 1", "face 0", "KeyUp", "face 0"};
+}
+
+void TestXpcmdbutton::keysClickOnRelease() {
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, log);
+    Fixture f;
+    QStringList logged;
+    connect(f.button, &xpcmdbutton::KeyDown, [&](short&, short&) { logged << "KeyDown"; });
+    connect(f.button, &xpcmdbutton::KeyPress, [&](short&) { logged << "KeyPress"; });
+    connect(f.button, &xpcmdbutton::KeyUp, [&](short&, short&) { logged << "KeyUp"; });
+    connect(f.button, &xpcmdbutton::Click,
+            [&] { logged << QStringLiteral("Click on face %1").arg(shownCell(*f.button)); });
+    for (const QString& step : steps) {
+        sendKeyStep(f.button, step, key, text);
+        logged << QStringLiteral("face %1").arg(shownCell(*f.button));
     }
-    QCOMPARE(ups.count(), 3);
-    QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"), true);
-    QCoreApplication::sendEvent(f.button, &repeated);
-    QCOMPARE(ups.count(), 3);
+    QCOMPARE(logged, log);
 }
 
 void TestXpcmdbutton::accessiblePressQueuesClick() {
