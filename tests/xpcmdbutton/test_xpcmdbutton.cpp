@@ -135,6 +135,10 @@ private slots:
     void clicksOnPressAndReleaseInside();
     void dragOutAndRelease();
     void moveHandlerSeesButtonCoordinatesAndSetsTheButton();
+    void mouseHandlersGetButtonAndShift_data();
+    void mouseHandlersGetButtonAndShift();
+    void keyHandlersGetKeyCodeAndShift_data();
+    void keyHandlersGetKeyCodeAndShift();
     void keysClickOnRelease_data();
     void keysClickOnRelease();
     void accessiblePressQueuesClick();
@@ -440,6 +444,99 @@ void TestXpcmdbutton::moveHandlerSeesButtonCoordinatesAndSetsTheButton() {
     QCOMPARE(x, 53.5f);
     QCOMPARE(y, 7.5f);
     QVERIFY(showsCell(*f.button, 1));
+}
+
+// Button: 1 left, 2 right, 4 middle, for the button that went down or up, and for all the
+// buttons held during a move; Shift: 1 Shift, 2 Ctrl, 4 Alt.
+void TestXpcmdbutton::mouseHandlersGetButtonAndShift_data() {
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<Qt::MouseButtons>("held");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("buttonOfDownAndUp");
+    QTest::addColumn<int>("buttonOfMove");
+    QTest::addColumn<int>("shift");
+
+    const Qt::KeyboardModifiers none;
+    QTest::newRow("left") << Qt::LeftButton << Qt::MouseButtons(Qt::LeftButton) << none << 1 << 1
+                          << 0;
+    QTest::newRow("right with Ctrl and Shift")
+        << Qt::RightButton << Qt::MouseButtons(Qt::RightButton)
+        << (Qt::ControlModifier | Qt::ShiftModifier) << 2 << 2 << 3;
+    QTest::newRow("middle with Alt") << Qt::MiddleButton << Qt::MouseButtons(Qt::MiddleButton)
+                                     << Qt::KeyboardModifiers(Qt::AltModifier) << 4 << 4 << 4;
+    QTest::newRow("right while left held")
+        << Qt::RightButton << (Qt::LeftButton | Qt::RightButton) << none << 2 << 3 << 0;
+    QTest::newRow("other button") << Qt::BackButton << Qt::MouseButtons(Qt::BackButton) << none << 0
+                                  << 0 << 0;
+}
+
+void TestXpcmdbutton::mouseHandlersGetButtonAndShift() {
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(Qt::MouseButtons, held);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, buttonOfDownAndUp);
+    QFETCH(int, buttonOfMove);
+    QFETCH(int, shift);
+    Fixture f;
+    QList<QList<int>> got;
+    const auto note = [&](short& bits, short& shiftBits, float&, float&) {
+        got.append({bits, shiftBits});
+    };
+    connect(f.button, &xpcmdbutton::MouseDown, note);
+    connect(f.button, &xpcmdbutton::MouseMove, note);
+    connect(f.button, &xpcmdbutton::MouseUp, note);
+    const QPointF at(5, 5);
+    const QPointF global = f.button->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, button, held, modifiers);
+    QMouseEvent move(QEvent::MouseMove, at, global, Qt::NoButton, held, modifiers);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, button, held & ~button, modifiers);
+    for (QMouseEvent* event : {&press, &move, &release})
+        QCoreApplication::sendEvent(f.button, event);
+    const QList<int> downAndUp{buttonOfDownAndUp, shift};
+    QCOMPARE(got, (QList<QList<int>>{downAndUp, {buttonOfMove, shift}, downAndUp}));
+}
+
+// KeyCode: letters and digits as their upper-case characters, the common control keys by their
+// numbers, F1 to F24 from 112, any other key 0; Shift as for the mouse. The Shift, Ctrl and Alt
+// keys themselves have no row: a key event turns over the key's own bit in its modifiers, so
+// such a row would check Qt rather than the button.
+void TestXpcmdbutton::keyHandlersGetKeyCodeAndShift_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("keyCode");
+    QTest::addColumn<int>("shift");
+
+    const Qt::KeyboardModifiers none;
+    QTest::newRow("letter") << int(Qt::Key_A) << none << 65 << 0;
+    QTest::newRow("digit with Ctrl and Shift")
+        << int(Qt::Key_7) << (Qt::ControlModifier | Qt::ShiftModifier) << 55 << 3;
+    QTest::newRow("Enter of the keypad")
+        << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << 13 << 0;
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << 8 << 0;
+    QTest::newRow("Escape with Alt")
+        << int(Qt::Key_Escape) << Qt::KeyboardModifiers(Qt::AltModifier) << 27 << 4;
+    QTest::newRow("Left") << int(Qt::Key_Left) << none << 37 << 0;
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << none << 46 << 0;
+    QTest::newRow("F1") << int(Qt::Key_F1) << none << 112 << 0;
+    QTest::newRow("F24") << int(Qt::Key_F24) << none << 135 << 0;
+    QTest::newRow("other key") << int(Qt::Key_Home) << none << 0 << 0;
+}
+
+void TestXpcmdbutton::keyHandlersGetKeyCodeAndShift() {
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, keyCode);
+    QFETCH(int, shift);
+    Fixture f;
+    QList<QList<int>> got;
+    const auto note = [&](short& code, short& shiftBits) { got.append({code, shiftBits}); };
+    connect(f.button, &xpcmdbutton::KeyDown, note);
+    connect(f.button, &xpcmdbutton::KeyUp, note);
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QCoreApplication::sendEvent(f.button, &press);
+    QCoreApplication::sendEvent(f.button, &release);
+    QCOMPARE(got, (QList<QList<int>>{{keyCode, shift}, {keyCode, shift}}));
 }
 
 // Each row sends its key in steps, as sendKeyStep names them; the log notes the events raised
