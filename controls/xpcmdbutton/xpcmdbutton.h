@@ -49,9 +49,6 @@ public:
     void WriteProperties(PropertyBag& bag) const;
 
     void setPointerPosition(PointerPosition position);
-    const QImage& surface() const { return surface_; }
-    QLabel* caption() const { return lbl; }
-    bool tracking() const { return Timer1.isActive(); }
 
 signals:
     void PropertyChanged(const QString& name);
@@ -75,6 +72,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     std::shared_ptr<StdFont> ambientFont() const;
@@ -105,6 +103,8 @@ private:
     std::optional<StdFont> appliedFont_;
 
     bool pressed_ = false;
+    // The key, Space or Enter, that holds the button down until it goes up.
+    std::optional<int> pressingKey_;
     int accessKeyId_ = 0;
     WindowPointer windowPointer_;
     PointerPosition pointerPosition_;

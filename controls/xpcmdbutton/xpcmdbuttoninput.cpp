@@ -62,6 +62,11 @@ short keyCode(int key) {
     }
 }
 
+// The keys that press the focused button as the left mouse button does.
+bool pressesButton(int key) {
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 } // namespace
 
 void xpcmdbutton::hoverPoll() {
@@ -161,6 +166,8 @@ void xpcmdbutton::mouseReleaseEvent(QMouseEvent* event) {
     release(event, this);
 }
 
+// Space and Enter show the pressed face until they go up; the repeats of a held key change
+// nothing.
 void xpcmdbutton::keyPressEvent(QKeyEvent* event) {
     short code = keyCode(event->key());
     short shift = shiftBits(event->modifiers());
@@ -169,13 +176,33 @@ void xpcmdbutton::keyPressEvent(QKeyEvent* event) {
         short ascii = short(event->text().at(0).unicode());
         emit KeyPress(ascii);
     }
+    if (pressesButton(event->key()) && !event->isAutoRepeat() && !pressingKey_) {
+        pressingKey_ = event->key();
+        drawFace(FaceCell::Pressed);
+    }
 }
 
-// A key held down repeats its press and release; KeyUp comes once, when it really goes up.
+// A key held down repeats its press and release; KeyUp comes once, when it really goes up. The
+// key that pressed the button then clicks it; a release whose press this button did not take,
+// such as that of the Enter that closed a message box, does not.
 void xpcmdbutton::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat())
         return;
     short code = keyCode(event->key());
     short shift = shiftBits(event->modifiers());
     emit KeyUp(code, shift);
+    if (pressingKey_ != event->key())
+        return;
+    pressingKey_.reset();
+    refreshFace();
+    emit Click();
+}
+
+// Losing the focus lets a button held down by a key go up without a click.
+void xpcmdbutton::focusOutEvent(QFocusEvent* event) {
+    if (pressingKey_) {
+        pressingKey_.reset();
+        refreshFace();
+    }
+    QWidget::focusOutEvent(event);
 }

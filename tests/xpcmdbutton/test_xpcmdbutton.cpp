@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "support/facestripcell.h"
+#include "support/paintedface.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 #include "xpcmdbutton/xpcmdbuttonaccessible.h"
 
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -21,10 +23,10 @@ bool holds(const PropertyBag& bag, const QString& key) {
     return bag.ReadProperty(key, QVariant()).isValid();
 }
 
-// The button's surface shows cell n stretched in nine pieces: compare the corner pixels and a
+// The button's face shows cell n stretched in nine pieces: compare the corner pixels and a
 // sample of the stretched edges and centre against the cell.
-bool showsCell(const xpcmdbutton& button, int n) {
-    const QImage face = button.surface();
+bool showsCell(xpcmdbutton& button, int n) {
+    const QImage face = PaintedFace(button);
     const QImage source = FaceStripCell(n);
     const int w = face.width();
     const int h = face.height();
@@ -46,10 +48,49 @@ bool centredIn(const QWidget& part, QSize button) {
     return (across == 0 || across == 1) && (down == 0 || down == 1);
 }
 
+// The cell of the strip that the button's face shows, or -1 for none.
+int shownCell(xpcmdbutton& button) {
+    for (int n = 0; n < FaceCells::Count; ++n) {
+        if (showsCell(button, n))
+            return n;
+    }
+    return -1;
+}
+
+QLabel* captionOf(const xpcmdbutton& button) {
+    return button.findChild<QLabel*>(QStringLiteral("lbl"));
+}
+
+// Whether the button polls for the pointer leaving it.
+bool tracking(const xpcmdbutton& button) {
+    return button.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive();
+}
+
 void sendMove(QWidget* target, QPointF at, Qt::MouseButtons held = Qt::NoButton) {
     QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, held,
                      Qt::NoModifier);
     QCoreApplication::sendEvent(target, &move);
+}
+
+void sendKey(QWidget* target, QEvent::Type type, int key, const QString& text, bool repeated) {
+    QKeyEvent event(type, key, Qt::NoModifier, text, repeated);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+// Sends what the keyboard sends to the focused button: a press, a release, the release and press
+// that a held key repeats, or the loss of the focus.
+void sendKeyStep(QWidget* target, const QString& step, int key, const QString& text) {
+    if (step == QLatin1StringView("press")) {
+        sendKey(target, QEvent::KeyPress, key, text, false);
+    } else if (step == QLatin1StringView("release")) {
+        sendKey(target, QEvent::KeyRelease, key, text, false);
+    } else if (step == QLatin1StringView("repeat")) {
+        sendKey(target, QEvent::KeyRelease, key, text, true);
+        sendKey(target, QEvent::KeyPress, key, text, true);
+    } else {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(target, &out);
+    }
 }
 
 struct Fixture {
@@ -94,7 +135,12 @@ private slots:
     void clicksOnPressAndReleaseInside();
     void dragOutAndRelease();
     void moveHandlerSeesButtonCoordinatesAndSetsTheButton();
-    void keysDoNotClick();
+    void mouseHandlersGetButtonAndShift_data();
+    void mouseHandlersGetButtonAndShift();
+    void keyHandlersGetKeyCodeAndShift_data();
+    void keyHandlersGetKeyCodeAndShift();
+    void keysClickOnRelease_data();
+    void keysClickOnRelease();
     void accessiblePressQueuesClick();
 };
 
@@ -105,7 +151,7 @@ void TestXpcmdbutton::initTestCase() {
 void TestXpcmdbutton::showsCellPixelForPixelAtItsOwnSize() {
     Fixture f;
     f.button->resize(18, 21);
-    QCOMPARE(f.button->surface(), FaceStripCell(0));
+    QCOMPARE(PaintedFace(*f.button), FaceStripCell(0));
 }
 
 void TestXpcmdbutton::followsEnabledAndState() {
@@ -115,10 +161,10 @@ void TestXpcmdbutton::followsEnabledAndState() {
     QVERIFY(showsCell(*f.button, 4));
     f.button->SetEnabled(false);
     QVERIFY(showsCell(*f.button, 2));
-    QCOMPARE(f.button->caption()->palette().color(QPalette::WindowText), QColor(161, 161, 146));
+    QCOMPARE(captionOf(*f.button)->palette().color(QPalette::WindowText), QColor(161, 161, 146));
     f.button->SetEnabled(true);
     QVERIFY(showsCell(*f.button, 4));
-    QCOMPARE(f.button->caption()->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    QCOMPARE(captionOf(*f.button)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     f.button->SetState(7);
     QVERIFY(showsCell(*f.button, 4));
     f.button->SetState(0);
@@ -209,14 +255,14 @@ void TestXpcmdbutton::sharesTheFontObject() {
     Fixture f;
     auto font = std::make_shared<StdFont>(StdFont{QStringLiteral("WenQuanYi Micro Hei"), 18, 700});
     f.button->SetFont(font);
-    QCOMPARE(f.button->caption()->font().pointSizeF(), 18.0);
-    QVERIFY(f.button->caption()->font().bold());
+    QCOMPARE(captionOf(*f.button)->font().pointSizeF(), 18.0);
+    QVERIFY(captionOf(*f.button)->font().bold());
 
     font->Size = 24;
     f.button->SetState(0);
     QCOMPARE(f.button->font().pointSizeF(), 24.0);
-    QCOMPARE(f.button->caption()->font().pointSizeF(), 24.0);
-    QVERIFY(centredIn(*f.button->caption(), QSize(169, 29)));
+    QCOMPARE(captionOf(*f.button)->font().pointSizeF(), 24.0);
+    QVERIFY(centredIn(*captionOf(*f.button), QSize(169, 29)));
 }
 
 // The rows give the caption a size of its own, so that its place can be worked out by hand: half
@@ -241,7 +287,7 @@ void TestXpcmdbutton::centresCaption() {
     QFETCH(QSize, caption);
     QFETCH(QPoint, at);
     Fixture f;
-    QLabel* label = f.button->caption();
+    QLabel* label = captionOf(*f.button);
     label->resize(caption);
     f.button->resize(button);
     QCOMPARE(label->pos(), at);
@@ -258,7 +304,7 @@ void TestXpcmdbutton::hoversAndReportsMouseOut() {
     sendMove(f.button, QPointF(5, 5));
     QCOMPARE(moves.count(), 1);
     QVERIFY(showsCell(*f.button, 3));
-    QVERIFY(f.button->tracking());
+    QVERIFY(tracking(*f.button));
     sendMove(f.button, QPointF(169, 28), Qt::LeftButton | Qt::RightButton);
     QVERIFY(showsCell(*f.button, 3));
     QCOMPARE(moves.count(), 2);
@@ -271,7 +317,7 @@ void TestXpcmdbutton::hoversAndReportsMouseOut() {
     f.pointer = QPoint(170, 5);
     QVERIFY(QTest::qWaitFor([&] { return outs.count() == 1; }));
     QVERIFY(showsCell(*f.button, 0));
-    QVERIFY(!f.button->tracking());
+    QVERIFY(!tracking(*f.button));
 }
 
 // Without a pointer position from outside the program's windows, the window's leave event is
@@ -295,7 +341,7 @@ void TestXpcmdbutton::hoverEndsWhenThePointerLeavesTheWindow() {
 #else
     QTest::mouseMove(&button, QPoint(21, 12));
 #endif
-    QVERIFY(QTest::qWaitFor([&] { return button.tracking(); }));
+    QVERIFY(QTest::qWaitFor([&] { return tracking(button); }));
 
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(&window, &leave);
@@ -357,8 +403,8 @@ void TestXpcmdbutton::clicksOnPressAndReleaseInside() {
     int downs = 0;
     connect(f.button, &xpcmdbutton::MouseDown, [&](short&, short&, float&, float&) { ++downs; });
     QSignalSpy clicked(f.button, &xpcmdbutton::Click);
-    QWidget* part = onCaption ? static_cast<QWidget*>(f.button->caption()) : f.button;
-    QVERIFY(f.button->caption()->geometry().contains(QPoint(84, 14)));
+    QWidget* part = onCaption ? static_cast<QWidget*>(captionOf(*f.button)) : f.button;
+    QVERIFY(captionOf(*f.button)->geometry().contains(QPoint(84, 14)));
     QTest::mousePress(part, Qt::LeftButton, {}, part->rect().center());
     QTest::mouseRelease(part, Qt::LeftButton, {}, part->mapFrom(f.button, releaseAt));
     QCOMPARE(downs, enabled ? 1 : 0);
@@ -373,7 +419,7 @@ void TestXpcmdbutton::dragOutAndRelease() {
     sendMove(f.button, QPointF(200, 5), Qt::LeftButton);
     QCOMPARE(moves.count(), 0);
     QVERIFY(showsCell(*f.button, 1));
-    QVERIFY(f.button->tracking());
+    QVERIFY(tracking(*f.button));
     QTest::mouseRelease(f.button, Qt::LeftButton, {}, QPoint(200, 5));
     QCOMPARE(clicks.count(), 0);
     QVERIFY(showsCell(*f.button, 0));
@@ -384,7 +430,7 @@ void TestXpcmdbutton::dragOutAndRelease() {
 // the one the face shows.
 void TestXpcmdbutton::moveHandlerSeesButtonCoordinatesAndSetsTheButton() {
     Fixture f;
-    f.button->caption()->resize(63, 14);
+    captionOf(*f.button)->resize(63, 14);
     // (170 - 63) / 2 and (29 - 14) / 2.
     f.button->resize(170, 29);
     float x = -1;
@@ -394,32 +440,151 @@ void TestXpcmdbutton::moveHandlerSeesButtonCoordinatesAndSetsTheButton() {
         x = mx;
         y = my;
     });
-    sendMove(f.button->caption(), QPointF(2, 2));
+    sendMove(captionOf(*f.button), QPointF(2, 2));
     QCOMPARE(x, 53.5f);
     QCOMPARE(y, 7.5f);
     QVERIFY(showsCell(*f.button, 1));
 }
 
-void TestXpcmdbutton::keysDoNotClick() {
-    Fixture f;
-    QSignalSpy clicks(f.button, &xpcmdbutton::Click);
-    QSignalSpy downs(f.button, &xpcmdbutton::KeyDown);
-    QSignalSpy presses(f.button, &xpcmdbutton::KeyPress);
-    QTest::keyClick(f.button, Qt::Key_Return);
-    QTest::keyClick(f.button, Qt::Key_Space);
-    QCOMPARE(clicks.count(), 0);
-    QCOMPARE(downs.count(), 2);
-    QCOMPARE(presses.count(), 2);
+// Button: 1 left, 2 right, 4 middle, for the button that went down or up, and for all the
+// buttons held during a move; Shift: 1 Shift, 2 Ctrl, 4 Alt.
+void TestXpcmdbutton::mouseHandlersGetButtonAndShift_data() {
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<Qt::MouseButtons>("held");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("buttonOfDownAndUp");
+    QTest::addColumn<int>("buttonOfMove");
+    QTest::addColumn<int>("shift");
 
-    QSignalSpy ups(f.button, &xpcmdbutton::KeyUp);
-    for (int repeat = 0; repeat < 3; ++repeat) {
-        QTest::sendKeyEvent(QTest::Press, f.button, Qt::Key_A, 'a', Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, f.button, Qt::Key_A, 'a', Qt::NoModifier);
+    const Qt::KeyboardModifiers none;
+    QTest::newRow("left") << Qt::LeftButton << Qt::MouseButtons(Qt::LeftButton) << none << 1 << 1
+                          << 0;
+    QTest::newRow("right with Ctrl and Shift")
+        << Qt::RightButton << Qt::MouseButtons(Qt::RightButton)
+        << (Qt::ControlModifier | Qt::ShiftModifier) << 2 << 2 << 3;
+    QTest::newRow("middle with Alt") << Qt::MiddleButton << Qt::MouseButtons(Qt::MiddleButton)
+                                     << Qt::KeyboardModifiers(Qt::AltModifier) << 4 << 4 << 4;
+    QTest::newRow("right while left held")
+        << Qt::RightButton << (Qt::LeftButton | Qt::RightButton) << none << 2 << 3 << 0;
+    QTest::newRow("other button") << Qt::BackButton << Qt::MouseButtons(Qt::BackButton) << none << 0
+                                  << 0 << 0;
+}
+
+void TestXpcmdbutton::mouseHandlersGetButtonAndShift() {
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(Qt::MouseButtons, held);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, buttonOfDownAndUp);
+    QFETCH(int, buttonOfMove);
+    QFETCH(int, shift);
+    Fixture f;
+    QList<QList<int>> got;
+    const auto note = [&](short& bits, short& shiftBits, float&, float&) {
+        got.append({bits, shiftBits});
+    };
+    connect(f.button, &xpcmdbutton::MouseDown, note);
+    connect(f.button, &xpcmdbutton::MouseMove, note);
+    connect(f.button, &xpcmdbutton::MouseUp, note);
+    const QPointF at(5, 5);
+    const QPointF global = f.button->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, button, held, modifiers);
+    QMouseEvent move(QEvent::MouseMove, at, global, Qt::NoButton, held, modifiers);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, button, held & ~button, modifiers);
+    for (QMouseEvent* event : {&press, &move, &release})
+        QCoreApplication::sendEvent(f.button, event);
+    const QList<int> downAndUp{buttonOfDownAndUp, shift};
+    QCOMPARE(got, (QList<QList<int>>{downAndUp, {buttonOfMove, shift}, downAndUp}));
+}
+
+// KeyCode: letters and digits as their upper-case characters, the common control keys by their
+// numbers, F1 to F24 from 112, any other key 0; Shift as for the mouse. The Shift, Ctrl and Alt
+// keys themselves have no row: a key event turns over the key's own bit in its modifiers, so
+// such a row would check Qt rather than the button.
+void TestXpcmdbutton::keyHandlersGetKeyCodeAndShift_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("keyCode");
+    QTest::addColumn<int>("shift");
+
+    const Qt::KeyboardModifiers none;
+    QTest::newRow("letter") << int(Qt::Key_A) << none << 65 << 0;
+    QTest::newRow("digit with Ctrl and Shift")
+        << int(Qt::Key_7) << (Qt::ControlModifier | Qt::ShiftModifier) << 55 << 3;
+    QTest::newRow("Enter of the keypad")
+        << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << 13 << 0;
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << 8 << 0;
+    QTest::newRow("Escape with Alt")
+        << int(Qt::Key_Escape) << Qt::KeyboardModifiers(Qt::AltModifier) << 27 << 4;
+    QTest::newRow("Left") << int(Qt::Key_Left) << none << 37 << 0;
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << none << 46 << 0;
+    QTest::newRow("F1") << int(Qt::Key_F1) << none << 112 << 0;
+    QTest::newRow("F24") << int(Qt::Key_F24) << none << 135 << 0;
+    QTest::newRow("other key") << int(Qt::Key_Home) << none << 0 << 0;
+}
+
+void TestXpcmdbutton::keyHandlersGetKeyCodeAndShift() {
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, keyCode);
+    QFETCH(int, shift);
+    Fixture f;
+    QList<QList<int>> got;
+    const auto note = [&](short& code, short& shiftBits) { got.append({code, shiftBits}); };
+    connect(f.button, &xpcmdbutton::KeyDown, note);
+    connect(f.button, &xpcmdbutton::KeyUp, note);
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QCoreApplication::sendEvent(f.button, &press);
+    QCoreApplication::sendEvent(f.button, &release);
+    QCOMPARE(got, (QList<QList<int>>{{keyCode, shift}, {keyCode, shift}}));
+}
+
+// Each row sends its key in steps, as sendKeyStep names them; the log notes the events raised
+// and, after each step and at the click, the cell of the strip that the face shows.
+void TestXpcmdbutton::keysClickOnRelease_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("log");
+
+    const QStringList pressed{"KeyDown", "KeyPress", "face 1"};
+    const QStringList released{"KeyUp", "Click on face 0", "face 0"};
+    const QStringList keystroke{"press", "release"};
+    QTest::newRow("Space") << int(Qt::Key_Space) << " " << keystroke << pressed + released;
+    QTest::newRow("Return") << int(Qt::Key_Return) << "\r" << keystroke << pressed + released;
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << "\r" << keystroke << pressed + released;
+    QTest::newRow("letter") << int(Qt::Key_A) << "a" << keystroke
+                            << QStringList{"KeyDown", "KeyPress", "face 0", "KeyUp", "face 0"};
+    QTest::newRow("held Space") << int(Qt::Key_Space) << " "
+                                << QStringList{"press", "repeat", "repeat", "release"}
+                                << pressed + pressed + pressed + released;
+    QTest::newRow("release without press")
+        << int(Qt::Key_Return) << "\r" << QStringList{"release"} << QStringList{"KeyUp", "face 0"};
+    QTest::newRow("held before the focus came")
+        << int(Qt::Key_Return) << "\r" << QStringList{"repeat", "release"}
+        << QStringList{"KeyDown", "KeyPress", "face 0", "KeyUp", "face 0"};
+    QTest::newRow("focus lost while held")
+        << int(Qt::Key_Space) << " " << QStringList{"press", "focus out", "release"}
+        << QStringList{"KeyDown", "KeyPress", "face 1", "face 0", "KeyUp", "face 0"};
+}
+
+void TestXpcmdbutton::keysClickOnRelease() {
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, log);
+    Fixture f;
+    QStringList logged;
+    connect(f.button, &xpcmdbutton::KeyDown, [&](short&, short&) { logged << "KeyDown"; });
+    connect(f.button, &xpcmdbutton::KeyPress, [&](short&) { logged << "KeyPress"; });
+    connect(f.button, &xpcmdbutton::KeyUp, [&](short&, short&) { logged << "KeyUp"; });
+    connect(f.button, &xpcmdbutton::Click,
+            [&] { logged << QStringLiteral("Click on face %1").arg(shownCell(*f.button)); });
+    for (const QString& step : steps) {
+        sendKeyStep(f.button, step, key, text);
+        logged << QStringLiteral("face %1").arg(shownCell(*f.button));
     }
-    QCOMPARE(ups.count(), 3);
-    QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"), true);
-    QCoreApplication::sendEvent(f.button, &repeated);
-    QCOMPARE(ups.count(), 3);
+    QCOMPARE(logged, log);
 }
 
 void TestXpcmdbutton::accessiblePressQueuesClick() {

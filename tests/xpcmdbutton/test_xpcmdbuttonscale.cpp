@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "support/facestripcell.h"
+#include "support/paintedface.h"
 #include "xpcmdbutton/facecomposer.h"
 #include "xpcmdbutton/xpcmdbutton.h"
 
@@ -69,21 +70,43 @@ bool showsAllowedCellPixel(const QImage& face, const QImage& cell, QPoint place,
     return false;
 }
 
+// The heights, in device rows, that the runs of one colour down the face's centre column have
+// between the rows first and end, each height once, from the smallest.
+QList<int> runHeights(const QImage& face, int first, int end) {
+    QList<int> heights;
+    const int x = face.width() / 2;
+    int start = first;
+    for (int y = first + 1; y <= end; ++y) {
+        if (y == end || face.pixel(x, y) != face.pixel(x, start)) {
+            heights.append(y - start);
+            start = y;
+        }
+    }
+    std::sort(heights.begin(), heights.end());
+    heights.erase(std::unique(heights.begin(), heights.end()), heights.end());
+    return heights;
+}
+
 } // namespace
 
-// The bands end as in composerPlacesNinePieces, at ratio 2: corners of 6 device pixels.
+// The bands end as in composerPlacesNinePieces, at ratio 2: corners of 6 device pixels. The
+// middle band's 15 cell rows, each of its own colour down the centre of the cells shown, are
+// stretched over 46, 38 or 30 device rows: 3 or 4, 2 or 3, or 2 device rows each. Composed at
+// ratio 1 in 23 or 19 pixel rows and doubled, they would take 2 or 4 device rows each.
 void TestXpcmdbuttonScale::composesFaceAtDevicePixels_data() {
     QTest::addColumn<int>("state");
     QTest::addColumn<int>("cell");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QList<int>>("columnEnds");
     QTest::addColumn<QList<int>>("rowEnds");
+    QTest::addColumn<QList<int>>("cellRowHeights");
 
     QTest::newRow("normal, countdown window's button")
-        << 0 << 0 << QSize(169, 29) << QList{6, 332, 338} << QList{6, 52, 58};
+        << 0 << 0 << QSize(169, 29) << QList{6, 332, 338} << QList{6, 52, 58} << QList{3, 4};
     QTest::newRow("default, date-entry window's button")
-        << 1 << 4 << QSize(57, 25) << QList{6, 108, 114} << QList{6, 44, 50};
-    QTest::newRow("cell size") << 0 << 0 << QSize(18, 21) << QList{6, 30, 36} << QList{6, 36, 42};
+        << 1 << 4 << QSize(57, 25) << QList{6, 108, 114} << QList{6, 44, 50} << QList{2, 3};
+    QTest::newRow("cell size") << 0 << 0 << QSize(18, 21) << QList{6, 30, 36} << QList{6, 36, 42}
+                               << QList{2};
 }
 
 void TestXpcmdbuttonScale::composesFaceAtDevicePixels() {
@@ -92,6 +115,7 @@ void TestXpcmdbuttonScale::composesFaceAtDevicePixels() {
     QFETCH(QSize, size);
     QFETCH(QList<int>, columnEnds);
     QFETCH(QList<int>, rowEnds);
+    QFETCH(QList<int>, cellRowHeights);
     QWidget window;
     auto* button = qobject_cast<xpcmdbutton*>(
         CreateControl(xpcmdbutton::ProgId, QStringLiteral("xpcmdbutton1"), &window));
@@ -101,7 +125,7 @@ void TestXpcmdbuttonScale::composesFaceAtDevicePixels() {
     window.show();
     QCOMPARE(button->devicePixelRatio(), 2);
 
-    const QImage& face = button->surface();
+    const QImage face = PaintedFace(*button);
     QCOMPARE(face.size(), size * 2);
     const QImage source = FaceStripCell(cell);
     // Each corner pixel of the cell covers two by two device pixels.
@@ -117,6 +141,7 @@ void TestXpcmdbuttonScale::composesFaceAtDevicePixels() {
             QVERIFY2(showsAllowedCellPixel(face, source, {x, y}, columnEnds, rowEnds),
                      qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
     }
+    QCOMPARE(runHeights(face, rowEnds[0], rowEnds[1]), cellRowHeights);
 }
 
 // Each row gives where the face's bands of columns and of rows end, in device pixels: the
