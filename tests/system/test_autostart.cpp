@@ -4,7 +4,6 @@
 #include "support/scopedenvironmentvariable.h"
 #include "support/testfiles.h"
 #include "system/autostart.h"
-#include "system/desktopentry_linux.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,21 +40,15 @@ QString FileText(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-// The desktop's own checker, which the test setup installs: it must accept the entry without a
-// word.
-void ExpectValidEntry(const QString& entry) {
+// The desktop's own checker, which the test setup installs: it must accept the entry file at path
+// without a word.
+void ExpectValidEntry(const QString& path) {
     const QString validator =
         QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
     QVERIFY2(!validator.isEmpty(), "desktop-file-validate is not installed");
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QFile file(dir.filePath(QStringLiteral("dovrenta.desktop")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(entry.toUtf8());
-    file.close();
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(validator, {file.fileName()});
+    process.start(validator, {path});
     QVERIFY(process.waitForFinished());
     const QByteArray report = process.readAll();
     QVERIFY2(process.exitCode() == 0 && report.isEmpty(), report.constData());
@@ -138,8 +131,9 @@ void TestAutostart::keepsAnyPathOneArgument_data() {
 void TestAutostart::keepsAnyPathOneArgument() {
     QFETCH(QString, path);
     QFETCH(QString, exec);
-    const QString entry = DesktopEntryFor(path);
-    QCOMPARE(entry, NamesFromTheMenuEntry() + QStringLiteral("Exec=") + exec + u'\n');
+    QVERIFY(SetAutostartEntry(dir_->path(), path));
+    const QString entry = dir_->filePath(QStringLiteral("dovrenta.desktop"));
+    QCOMPARE(FileText(entry), NamesFromTheMenuEntry() + QStringLiteral("Exec=") + exec + u'\n');
     ExpectValidEntry(entry);
 }
 
