@@ -39,6 +39,7 @@ class TestShellOpener : public QObject {
 
 private slots:
     void init();
+    void cleanup();
     void reportsOnlyAFailedHandler_data();
     void reportsOnlyAFailedHandler();
     void reportsEachFailedCall();
@@ -59,6 +60,13 @@ void TestShellOpener::init() {
     QVERIFY(dir_->isValid());
     path_ = std::make_unique<ScopedEnvironmentVariable>("PATH");
     path_->set(PathWithFolderFirst(dir_->path()));
+}
+
+// The PATH is put back after each test, before the next one saves it, and only then is the
+// folder on it removed.
+void TestShellOpener::cleanup() {
+    path_.reset();
+    dir_.reset();
 }
 
 bool TestShellOpener::writeHandler(const QByteArray& body) {
