@@ -103,7 +103,7 @@ void TestSettingsStoreLinux::defaultsToTheUserConfigFolder_data() {
     QTest::addColumn<std::optional<QByteArray>>("configHome");
     QTest::addColumn<QString>("expected");
 
-    const QString home = QDir::homePath() + QStringLiteral("/.config/dovrenta/settings.ini");
+    const QString home = QStringLiteral("/home/ann/.config/dovrenta/settings.ini");
     QTest::newRow("set") << std::optional<QByteArray>("/srv/cfg")
                          << "/srv/cfg/dovrenta/settings.ini";
     QTest::newRow("unset") << std::optional<QByteArray>() << home;
@@ -113,7 +113,9 @@ void TestSettingsStoreLinux::defaultsToTheUserConfigFolder_data() {
 void TestSettingsStoreLinux::defaultsToTheUserConfigFolder() {
     QFETCH(std::optional<QByteArray>, configHome);
     QFETCH(QString, expected);
+    ScopedEnvironmentVariable home("HOME");
     ScopedEnvironmentVariable variable("XDG_CONFIG_HOME");
+    home.set("/home/ann");
     variable.set(configHome);
     QCOMPARE(SettingsStore::defaultLocation(), expected);
 }
