@@ -16,7 +16,8 @@ namespace {
 
 // The window is still inside its own close handling, so it is deleted once that returns. A
 // window already unloaded, its place perhaps taken by a new one, is left alone.
-template <typename Form> void unload(std::unique_ptr<Form>& form, const Form* window) {
+template <typename LoadedForm>
+void unload(std::unique_ptr<LoadedForm>& form, const LoadedForm* window) {
     if (form.get() == window)
         form.release()->deleteLater();
 }

@@ -10,7 +10,7 @@
 namespace {
 
 // The number a call returns, or the error it raises as "error <number>".
-template <typename Call> QString Outcome(Call call) {
+template <typename Call> QString outcome(Call call) {
     try {
         return QString::number(call());
     } catch (const RuntimeError& error) {
@@ -76,7 +76,7 @@ void TestDayCount::countsCalendarDays() {
     QFETCH(int, day);
     QFETCH(QString, expected);
     const TargetDate target{qint16(year), qint16(month), qint16(day)};
-    QCOMPARE(Outcome([&] { return DayCount(today, target); }), expected);
+    QCOMPARE(outcome([&] { return DayCount(today, target); }), expected);
 }
 
 namespace {
@@ -142,7 +142,7 @@ void TestDayCount::convertsIntegers_data() {
 void TestDayCount::convertsIntegers() {
     QFETCH(QString, text);
     QFETCH(QString, expected);
-    QCOMPARE(Outcome([&] { return ToInteger16(text); }), expected);
+    QCOMPARE(outcome([&] { return ToInteger16(text); }), expected);
 }
 
 QTEST_GUILESS_MAIN(TestDayCount)

@@ -19,7 +19,7 @@ private slots:
     void skipsRestoreWhenAnyDateTextIsEmpty();
 
 private:
-    void store(const QString& key, const QString& value) {
+    void storeValue(const QString& key, const QString& value) {
         SettingsStore(path()).SaveSetting(CountdownTarget::Application, CountdownTarget::Section,
                                           key, value);
     }
@@ -90,8 +90,8 @@ void TestRestoredTarget::skipsRestoreWhenAnyDateTextIsEmpty_data() {
 void TestRestoredTarget::skipsRestoreWhenAnyDateTextIsEmpty() {
     QFETCH(QStringList, keys);
     for (const QString& key : keys)
-        store(key, QStringLiteral("3"));
-    store(QStringLiteral("shixiang"), QStringLiteral("高考"));
+        storeValue(key, QStringLiteral("3"));
+    storeValue(QStringLiteral("shixiang"), QStringLiteral("高考"));
 
     const RestoreOutcome restored = RestoreTarget(SettingsStore(path()), QDate(2005, 2, 1));
 

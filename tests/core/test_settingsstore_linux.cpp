@@ -17,14 +17,14 @@
 
 namespace {
 
-const QString Application = QStringLiteral(" myapp");
-const QString Section = QStringLiteral("jishi");
-const QStringList TargetKeys{"year", "month", "day", "shixiang"};
+const QString targetApplication = QStringLiteral(" myapp");
+const QString targetSection = QStringLiteral("jishi");
+const QStringList targetKeys{"year", "month", "day", "shixiang"};
 
 SettingsStore::Entries targetEntries(const QStringList& values) {
     SettingsStore::Entries entries;
-    for (qsizetype i = 0; i < TargetKeys.size(); ++i)
-        entries.append({TargetKeys[i], values[i]});
+    for (qsizetype i = 0; i < targetKeys.size(); ++i)
+        entries.append({targetKeys[i], values[i]});
     return entries;
 }
 
@@ -38,7 +38,7 @@ QString ask(QProcess& copy, const QString& command) {
 
 } // namespace
 
-class TestSettingsStore : public QObject {
+class TestSettingsStoreLinux : public QObject {
     Q_OBJECT
 
 private slots:
@@ -59,19 +59,19 @@ private:
     std::unique_ptr<QTemporaryDir> dir_;
 };
 
-void TestSettingsStore::init() {
+void TestSettingsStoreLinux::init() {
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
 }
 
 // The registry on Windows does not; the program only ever uses lower-case keys.
-void TestSettingsStore::tellsKeysApartByCase() {
+void TestSettingsStoreLinux::tellsKeysApartByCase() {
     SettingsStore store(filePath());
     store.SaveSetting(" myapp", "jishi", "year", "2005");
     QCOMPARE(store.GetSetting(" myapp", "jishi", "Year"), QString());
 }
 
-void TestSettingsStore::reportsUnwritableFolder() {
+void TestSettingsStoreLinux::reportsUnwritableFolder() {
     QVERIFY(PutFileInTheWay(dir_->filePath(QStringLiteral("conf"))));
     SettingsStore store(filePath());
     QVERIFY_THROWS_EXCEPTION(SettingsWriteError, store.SaveSetting(" myapp", "jishi", "year", "1"));
@@ -79,7 +79,7 @@ void TestSettingsStore::reportsUnwritableFolder() {
 
 // The failed values must not reach the file, neither with a read after the failure nor with a
 // later save of other keys; keys the failed save would have added stay unwritten.
-void TestSettingsStore::keepsEarlierValuesWhenAWriteFails() {
+void TestSettingsStoreLinux::keepsEarlierValuesWhenAWriteFails() {
     SettingsStore store(filePath());
     store.SaveSettings(" myapp", "jishi", {{"month", "6"}});
     {
@@ -99,28 +99,30 @@ void TestSettingsStore::keepsEarlierValuesWhenAWriteFails() {
              onDisk.constData());
 }
 
-void TestSettingsStore::defaultsToTheUserConfigFolder_data() {
+void TestSettingsStoreLinux::defaultsToTheUserConfigFolder_data() {
     QTest::addColumn<std::optional<QByteArray>>("configHome");
     QTest::addColumn<QString>("expected");
 
-    const QString home = QDir::homePath() + QStringLiteral("/.config/dovrenta/settings.ini");
+    const QString home = QStringLiteral("/home/ann/.config/dovrenta/settings.ini");
     QTest::newRow("set") << std::optional<QByteArray>("/srv/cfg")
                          << "/srv/cfg/dovrenta/settings.ini";
     QTest::newRow("unset") << std::optional<QByteArray>() << home;
     QTest::newRow("relative") << std::optional<QByteArray>("cfg") << home;
 }
 
-void TestSettingsStore::defaultsToTheUserConfigFolder() {
+void TestSettingsStoreLinux::defaultsToTheUserConfigFolder() {
     QFETCH(std::optional<QByteArray>, configHome);
     QFETCH(QString, expected);
+    ScopedEnvironmentVariable home("HOME");
     ScopedEnvironmentVariable variable("XDG_CONFIG_HOME");
+    home.set("/home/ann");
     variable.set(configHome);
     QCOMPARE(SettingsStore::defaultLocation(), expected);
 }
 
 // Two copies of the program saving at once: each writer runs in its own process, as the
 // program's copies would, and the file must come out whole with one value of each writer.
-void TestSettingsStore::survivesConcurrentWriters() {
+void TestSettingsStoreLinux::survivesConcurrentWriters() {
     const QStringList arguments{QStringLiteral("--write-loop"), filePath()};
     QProcess first;
     QProcess second;
@@ -136,7 +138,7 @@ void TestSettingsStore::survivesConcurrentWriters() {
     QCOMPARE(store.GetSetting(" myapp", "second", "value"), QStringLiteral("second 199"));
 }
 
-void TestSettingsStore::keepsAnotherCopysSaveAfterAFailedOne_data() {
+void TestSettingsStoreLinux::keepsAnotherCopysSaveAfterAFailedOne_data() {
     QTest::addColumn<QString>("afterwards");
     QTest::addColumn<QStringList>("expected");
 
@@ -148,7 +150,7 @@ void TestSettingsStore::keepsAnotherCopysSaveAfterAFailedOne_data() {
 
 // Copy A's save fails while copy B's lands; whatever A does next, the file holds B's target or
 // A's later one, never A's failed values nor a mix.
-void TestSettingsStore::keepsAnotherCopysSaveAfterAFailedOne() {
+void TestSettingsStoreLinux::keepsAnotherCopysSaveAfterAFailedOne() {
     QFETCH(QString, afterwards);
     QFETCH(QStringList, expected);
     QProcess copyA;
@@ -157,18 +159,18 @@ void TestSettingsStore::keepsAnotherCopysSaveAfterAFailedOne() {
     QCOMPARE(ask(copyA, QStringLiteral("fail 2010 1 1 failed")), QStringLiteral("failed"));
 
     SettingsStore(filePath())
-        .SaveSettings(Application, Section, targetEntries({"2020", "2", "2", "other"}));
+        .SaveSettings(targetApplication, targetSection, targetEntries({"2020", "2", "2", "other"}));
     QVERIFY(!ask(copyA, afterwards).isEmpty());
     copyA.closeWriteChannel();
     QVERIFY(copyA.waitForFinished(10000));
     QCOMPARE(copyA.exitCode(), 0);
 
     const SettingsStore store(filePath());
-    for (qsizetype i = 0; i < TargetKeys.size(); ++i)
-        QCOMPARE(store.GetSetting(Application, Section, TargetKeys[i]), expected[i]);
+    for (qsizetype i = 0; i < targetKeys.size(); ++i)
+        QCOMPARE(store.GetSetting(targetApplication, targetSection, targetKeys[i]), expected[i]);
 }
 
-void TestSettingsStore::leavesNothingOfAKilledSave_data() {
+void TestSettingsStoreLinux::leavesNothingOfAKilledSave_data() {
     QTest::addColumn<bool>("linked");
 
     QTest::newRow("settings file") << false;
@@ -177,7 +179,7 @@ void TestSettingsStore::leavesNothingOfAKilledSave_data() {
 
 // Copies of the program killed at some point of a save, one after another; the next save
 // leaves the settings file, or the link and the file it points to, and nothing else.
-void TestSettingsStore::leavesNothingOfAKilledSave() {
+void TestSettingsStoreLinux::leavesNothingOfAKilledSave() {
     QFETCH(bool, linked);
     const QString elsewhere = dir_->filePath(QStringLiteral("elsewhere"));
     QVERIFY(QDir().mkpath(elsewhere) && QDir().mkpath(QFileInfo(filePath()).path()));
@@ -196,7 +198,7 @@ void TestSettingsStore::leavesNothingOfAKilledSave() {
     }
 
     SettingsStore(filePath())
-        .SaveSettings(Application, Section, targetEntries({"2005", "6", "1", "x"}));
+        .SaveSettings(targetApplication, targetSection, targetEntries({"2005", "6", "1", "x"}));
 
     const auto filesIn = [](const QString& folder) {
         return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
@@ -204,8 +206,11 @@ void TestSettingsStore::leavesNothingOfAKilledSave() {
     QCOMPARE(QFileInfo(filePath()).isSymLink(), linked);
     QCOMPARE(filesIn(QFileInfo(filePath()).path()), QStringList{"settings.ini"});
     QCOMPARE(filesIn(elsewhere), linked ? QStringList{"real.ini"} : QStringList{});
-    QCOMPARE(SettingsStore(filePath()).GetSetting(Application, Section, "shixiang"), "x");
+    QCOMPARE(SettingsStore(filePath()).GetSetting(targetApplication, targetSection, "shixiang"),
+             "x");
 }
+
+namespace {
 
 // A copy of the program that saves and reads as told by one line of standard input at a time:
 // "save" and "fail" take the four target values, and "fail" saves them on a full disk.
@@ -217,14 +222,15 @@ int runCopy(const QString& filePath) {
     while (input.readLineInto(&line)) {
         const QStringList words = line.split(u' ');
         if (words.first() == u"read") {
-            output << store.GetSetting(Application, Section, TargetKeys.first()) << Qt::endl;
+            output << store.GetSetting(targetApplication, targetSection, targetKeys.first())
+                   << Qt::endl;
             continue;
         }
         std::optional<FileSizeLimit> diskFull;
         if (words.first() == u"fail")
             diskFull.emplace();
         try {
-            store.SaveSettings(Application, Section, targetEntries(words.mid(1)));
+            store.SaveSettings(targetApplication, targetSection, targetEntries(words.mid(1)));
             output << "saved" << Qt::endl;
         } catch (const SettingsWriteError&) {
             output << "failed" << Qt::endl;
@@ -250,10 +256,13 @@ int saveLoop(const QString& filePath) {
     QTextStream output(stdout);
     for (int i = 0;; ++i) {
         const QString text = QString(4000, u'长') + QString::number(i);
-        store.SaveSettings(Application, Section, targetEntries({"2005", "6", "1", text}));
+        store.SaveSettings(targetApplication, targetSection,
+                           targetEntries({"2005", "6", "1", text}));
         output << "saved" << Qt::endl;
     }
 }
+
+} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -263,7 +272,7 @@ int main(int argc, char** argv) {
         return runCopy(QString::fromLocal8Bit(argv[2]));
     if (argc == 4 && QByteArray(argv[1]) == "--write-loop")
         return writeLoop(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
-    TestSettingsStore test;
+    TestSettingsStoreLinux test;
     return QTest::qExec(&test, argc, argv);
 }
 

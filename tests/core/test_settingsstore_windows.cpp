@@ -11,7 +11,7 @@
 
 namespace {
 
-const QStringList TargetKeys{"year", "month", "day", "shixiang"};
+const QStringList targetKeys{"year", "month", "day", "shixiang"};
 
 } // namespace
 
@@ -95,9 +95,11 @@ void TestSettingsStoreWindows::keepsOneWholeTargetWhenTwoCopiesSave() {
     const SettingsStore store(temporary.location());
     const QString year = store.GetSetting(" myapp", "jishi", "year");
     QVERIFY2(year == u"first 199" || year == u"second 199", qPrintable(year));
-    for (const QString& key : TargetKeys)
+    for (const QString& key : targetKeys)
         QCOMPARE(store.GetSetting(" myapp", "jishi", key), year);
 }
+
+namespace {
 
 // Saves 200 targets whose four values all read "<name> <number>".
 int saveTargets(const QString& location, const QString& name) {
@@ -105,12 +107,14 @@ int saveTargets(const QString& location, const QString& name) {
     for (int number = 0; number < 200; ++number) {
         const QString value = name + u' ' + QString::number(number);
         SettingsStore::Entries target;
-        for (const QString& key : TargetKeys)
+        for (const QString& key : targetKeys)
             target.append({key, value});
         store.SaveSettings(" myapp", "jishi", target);
     }
     return 0;
 }
+
+} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);

@@ -24,14 +24,14 @@
 #include <QTest>
 
 // A real left click on one of a window's push buttons.
-inline void click(QWidget* window, const char* button) {
+inline void ClickButton(QWidget* window, const char* button) {
     QTest::mouseClick(window->findChild<xpcmdbutton*>(QLatin1StringView(button)), Qt::LeftButton);
 }
 
 // Makes the window the active one, as a click on it would, and says whether it is. The minimal
 // platform of the Windows tests runs a plain event loop that never delivers the window system's
 // activation, so there the application is told directly.
-inline bool activate(QWidget* window) {
+inline bool Activate(QWidget* window) {
     window->activateWindow();
     if (QGuiApplication::platformName() == QLatin1String("minimal")) {
         QT_WARNING_PUSH
@@ -43,7 +43,7 @@ inline bool activate(QWidget* window) {
 }
 
 // What a window's push button, list, text box or label shows.
-inline QString textOf(QWidget* window, const QString& name) {
+inline QString TextOf(QWidget* window, const QString& name) {
     if (auto* button = window->findChild<xpcmdbutton*>(name))
         return button->Caption();
     if (auto* combo = window->findChild<QComboBox*>(name))
@@ -55,8 +55,7 @@ inline QString textOf(QWidget* window, const QString& name) {
 
 // A program's worth of windows over a temporary store, a set clock, recorded message boxes
 // and, on Linux, a link handler that only writes down what it was asked to open.
-class FormsFixture {
-public:
+struct FormsFixture {
     FormsFixture()
         : store(temporaryStore.location())
         , shell(messages)

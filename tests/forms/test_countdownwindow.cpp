@@ -38,17 +38,19 @@ void TestCountdownWindow::ticksAtEachSecondBoundary() {
     Form2* form = windows->form2();
     auto* timer = form->findChild<QTimer*>(QStringLiteral("Timer1"));
     QVERIFY(timer->isActive());
+    // A coarse timer may fire up to 5% of its interval early, before the boundary it aims at.
+    QCOMPARE(timer->timerType(), Qt::PreciseTimer);
     QCOMPARE(timer->interval(), 1700);
-    QCOMPARE(textOf(form, "Label6"), QString());
+    QCOMPARE(TextOf(form, "Label6"), QString());
 
     fixture.clock.set(QDateTime(QDate(2005, 2, 1), QTime(8, 0, 1, 999)));
     QMetaObject::invokeMethod(timer, "timeout");
-    QCOMPARE(textOf(form, "Label6"), QStringLiteral("10339199"));
+    QCOMPARE(TextOf(form, "Label6"), QStringLiteral("10339199"));
     QCOMPARE(timer->interval(), 1);
 
     fixture.clock.set(QDateTime(QDate(2005, 2, 1), QTime(8, 0, 2, 4)));
     QMetaObject::invokeMethod(timer, "timeout");
-    QCOMPARE(textOf(form, "Label6"), QStringLiteral("10339198"));
+    QCOMPARE(TextOf(form, "Label6"), QStringLiteral("10339198"));
     QCOMPARE(timer->interval(), 996);
     QVERIFY(timer->isActive());
 }
@@ -68,7 +70,7 @@ void TestCountdownWindow::aimsAtTheNextBoundaryOfTheSetClock() {
 
     QVERIFY(QTest::qWaitFor([&] { return !reports.isEmpty(); }));
     QCOMPARE(timer->interval(), 1700);
-    QCOMPARE(textOf(form, "Label6"), QString());
+    QCOMPARE(TextOf(form, "Label6"), QString());
 
     form->Timer1_Timer();
     QCOMPARE(timer->interval(), 700);
@@ -105,11 +107,11 @@ void TestCountdownWindow::caretStopsBlinkingWhenIdle() {
 void TestCountdownWindow::writesAutostartEntry() {
     FormsFixture fixture;
     auto windows = fixture.start();
-    click(windows->form2(), "xpcmdbutton2");
-    click(windows->form2(), "xpcmdbutton2");
+    ClickButton(windows->form2(), "xpcmdbutton2");
+    ClickButton(windows->form2(), "xpcmdbutton2");
 
     const Message success{QStringLiteral("Sucess!"), QStringLiteral("结果")};
-    QCOMPARE(fixture.messages.shown, (QList{success, success}));
+    QCOMPARE(fixture.messages.shown(), (QList{success, success}));
     QFile entry(fixture.services.autostartLocation + QStringLiteral("/dovrenta.desktop"));
     QVERIFY(entry.open(QIODevice::ReadOnly));
     QVERIFY(entry.readAll().contains("Exec=\"/opt/dovrenta/bin/dovrenta\"\n"));
@@ -120,10 +122,10 @@ void TestCountdownWindow::reportsFailedAutostart() {
     QVERIFY(PutFileInTheWay(fixture.services.autostartLocation));
     auto windows = fixture.start();
 
-    click(windows->form2(), "xpcmdbutton2");
+    ClickButton(windows->form2(), "xpcmdbutton2");
 
     const Message fail{QStringLiteral("Fail"), QStringLiteral("结果")};
-    QCOMPARE(fixture.messages.shown, QList{fail});
+    QCOMPARE(fixture.messages.shown(), QList{fail});
 }
 
 void TestCountdownWindow::opensLinkTargets_data() {
@@ -140,7 +142,7 @@ void TestCountdownWindow::opensLinkTargets() {
     QFETCH(QString, target);
     FormsFixture fixture;
     auto windows = fixture.start();
-    click(windows->form2(), "xpcmdbutton3");
+    ClickButton(windows->form2(), "xpcmdbutton3");
     auto* link = windows->form3()->findChild<QLabel*>(label);
 
     QTest::mouseClick(link, Qt::LeftButton);
@@ -148,7 +150,7 @@ void TestCountdownWindow::opensLinkTargets() {
 
     const QStringList twice{target, target};
     QVERIFY(QTest::qWaitFor([&] { return fixture.openedTargets() == twice; }));
-    QVERIFY(fixture.messages.shown.isEmpty());
+    QVERIFY(fixture.messages.shown().isEmpty());
 }
 
 void TestCountdownWindow::reportsLinkNoHandlerTakes() {
@@ -162,7 +164,7 @@ void TestCountdownWindow::reportsLinkNoHandlerTakes() {
 
     const Message wrong{QStringLiteral("启动外部程序出错。"), QStringLiteral("Wrong"),
                         Message::Icon::Critical};
-    QVERIFY(QTest::qWaitFor([&] { return fixture.messages.shown == QList{wrong}; }));
+    QVERIFY(QTest::qWaitFor([&] { return fixture.messages.shown() == QList{wrong}; }));
 }
 #endif
 

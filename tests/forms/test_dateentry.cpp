@@ -23,7 +23,7 @@ namespace {
 
 const Message saved{QStringLiteral("日期设置完毕,请重起本软件"), QStringLiteral("提示")};
 
-QComboBox* list(QWidget* window, const char* name) {
+QComboBox* dateList(QWidget* window, const char* name) {
     return window->findChild<QComboBox*>(QLatin1StringView(name));
 }
 
@@ -32,7 +32,7 @@ TextBox* eventBox(QWidget* window) {
 }
 
 void save(QWidget* window) {
-    click(window, "xpcmdbutton1");
+    ClickButton(window, "xpcmdbutton1");
 }
 
 // Types into the control that has the focus as a user would: letters and digits as keys,
@@ -89,7 +89,7 @@ void act(QComboBox* list, const QString& step) {
 Form1* shownDateEntry(WindowSet& windows) {
     windows.showDateEntry();
     Form1* form = windows.form1();
-    return activate(form) ? form : nullptr;
+    return Activate(form) ? form : nullptr;
 }
 
 } // namespace
@@ -132,17 +132,17 @@ void TestDateEntry::savesDisplayedTextsAsTheyStand() {
     windows->showDateEntry();
     Form1* form = windows->form1();
     if (!typed.isEmpty()) {
-        list(form, "Combo1")->setEditText(typed[0]);
-        list(form, "Combo2")->setEditText(typed[1]);
-        list(form, "Combo3")->setEditText(typed[2]);
+        dateList(form, "Combo1")->setEditText(typed[0]);
+        dateList(form, "Combo2")->setEditText(typed[1]);
+        dateList(form, "Combo3")->setEditText(typed[2]);
         eventBox(form)->setText(typed[3]);
     }
 
     save(form);
 
     QCOMPARE(storedTarget(fixture), expected);
-    QCOMPARE(fixture.messages.shown, QList{saved});
-    QCOMPARE(list(form, "Combo1")->currentText(), expected[0]);
+    QCOMPARE(fixture.messages.shown(), QList{saved});
+    QCOMPARE(dateList(form, "Combo1")->currentText(), expected[0]);
 }
 
 void TestDateEntry::storesWhatWasTypedWithTheKeyboard_data() {
@@ -182,12 +182,12 @@ void TestDateEntry::storesWhatWasTypedWithTheKeyboard() {
     save(form);
 
     QCOMPARE(storedTarget(fixture), expected);
-    QCOMPARE(list(form, "Combo1")->count(), 996);
+    QCOMPARE(dateList(form, "Combo1")->count(), 996);
 }
 
 void TestDateEntry::stepsFromTheShownEntry_data() {
     QTest::addColumn<QStringList>("restored");
-    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("listName");
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("expected");
 
@@ -216,7 +216,7 @@ void TestDateEntry::stepsFromTheShownEntry_data() {
 // The list's shown text, or with the drop-down open, the entry it opened on chosen.
 void TestDateEntry::stepsFromTheShownEntry() {
     QFETCH(QStringList, restored);
-    QFETCH(QString, list);
+    QFETCH(QString, listName);
     QFETCH(QStringList, steps);
     QFETCH(QString, expected);
     FormsFixture fixture;
@@ -225,7 +225,7 @@ void TestDateEntry::stepsFromTheShownEntry() {
     auto windows = fixture.start();
     Form1* form = shownDateEntry(*windows);
     QVERIFY(form);
-    QComboBox* combo = form->findChild<QComboBox*>(list);
+    QComboBox* combo = form->findChild<QComboBox*>(listName);
     combo->setFocus(Qt::TabFocusReason);
 
     for (const QString& step : steps)
@@ -282,10 +282,10 @@ void TestDateEntry::savingTwiceSavesTwice() {
     FormsFixture fixture;
     auto windows = fixture.start();
     windows->showDateEntry();
-    list(windows->form1(), "Combo1")->setEditText("2006");
+    dateList(windows->form1(), "Combo1")->setEditText("2006");
     save(windows->form1());
     save(windows->form1());
-    QCOMPARE(fixture.messages.shown, (QList{saved, saved}));
+    QCOMPARE(fixture.messages.shown(), (QList{saved, saved}));
     QCOMPARE(fixture.stored("year"), QStringLiteral("2006"));
     QCOMPARE(windows->form2()->findChild<QLabel*>(QStringLiteral("Label3"))->text(),
              QStringLiteral("0"));
@@ -309,22 +309,22 @@ void TestDateEntry::reportsFailedSaveAndKeepsStoredTarget() {
     fixture.storeTarget("2005", "6", "1", "高考");
     auto windows = fixture.start();
     windows->showDateEntry();
-    list(windows->form1(), "Combo1")->setEditText("2010");
+    dateList(windows->form1(), "Combo1")->setEditText("2010");
 
     {
         FileSizeLimit diskFull;
         save(windows->form1());
     }
 
-    QCOMPARE(fixture.messages.shown.size(), 1);
-    const Message failure = fixture.messages.shown.first();
+    QCOMPARE(fixture.messages.shown().size(), 1);
+    const Message failure = fixture.messages.shown().first();
     QVERIFY(failure.text.startsWith(QStringLiteral("保存设置失败：")));
     QVERIFY(failure.text.contains(QStringLiteral("settings.ini")));
     QCOMPARE(failure.text,
              QStringLiteral("保存设置失败：无法写入 ") + fixture.temporaryStore.location());
     QCOMPARE(failure.icon, Message::Icon::Critical);
     QVERIFY(windows->form1()->isVisible());
-    QCOMPARE(list(windows->form1(), "Combo1")->currentText(), QStringLiteral("2010"));
+    QCOMPARE(dateList(windows->form1(), "Combo1")->currentText(), QStringLiteral("2010"));
 
     QCOMPARE(fixture.stored("year"), QStringLiteral("2005"));
     QCOMPARE(fixture.stored("shixiang"), QStringLiteral("高考"));

@@ -122,7 +122,7 @@ void TestLayouts::placesControls() {
     const auto* control = window(form)->findChild<QWidget*>(name);
     QVERIFY(control);
     QCOMPARE(control->geometry(), pixels);
-    QCOMPARE(textOf(window(form), name), text);
+    QCOMPARE(TextOf(window(form), name), text);
 }
 
 void TestLayouts::framesWindows() {
@@ -238,7 +238,7 @@ void TestLayouts::walksFocusChainWithTab() {
     QFETCH(int, key);
     QFETCH(QStringList, chain);
     QWidget* w = window(form);
-    QVERIFY(activate(w));
+    QVERIFY(Activate(w));
     const Qt::KeyboardModifiers modifiers =
         key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
     QStringList walked{QApplication::focusWidget()->objectName()};

@@ -12,7 +12,8 @@
 
 namespace {
 
-const Message dateError{QStringLiteral("日期设置错误，请重新设置"), QStringLiteral("出错了^_^")};
+const Message dateErrorMessage{QStringLiteral("日期设置错误，请重新设置"),
+                               QStringLiteral("出错了^_^")};
 
 } // namespace
 
@@ -65,14 +66,14 @@ void TestStartup::restoresStoredTarget() {
     fixture.storeTarget("2010", "1", "1", QStringLiteral("面试"));
     windows->showDateEntry();
 
-    QCOMPARE(fixture.messages.shown, dateError ? QList{::dateError} : QList<Message>{});
-    QCOMPARE(textOf(windows->form1(), "Combo1"), lists[0]);
-    QCOMPARE(textOf(windows->form1(), "Combo2"), lists[1]);
-    QCOMPARE(textOf(windows->form1(), "Combo3"), lists[2]);
-    QCOMPARE(textOf(windows->form1(), "Text1"), event);
-    QCOMPARE(textOf(windows->form2(), "Label3"), dayCount);
-    QCOMPARE(textOf(windows->form2(), "Text2"), event == "事项" ? QString() : event);
-    QCOMPARE(textOf(windows->form2(), "Label6"), QString());
+    QCOMPARE(fixture.messages.shown(), dateError ? QList{dateErrorMessage} : QList<Message>{});
+    QCOMPARE(TextOf(windows->form1(), "Combo1"), lists[0]);
+    QCOMPARE(TextOf(windows->form1(), "Combo2"), lists[1]);
+    QCOMPARE(TextOf(windows->form1(), "Combo3"), lists[2]);
+    QCOMPARE(TextOf(windows->form1(), "Text1"), event);
+    QCOMPARE(TextOf(windows->form2(), "Label3"), dayCount);
+    QCOMPARE(TextOf(windows->form2(), "Text2"), event == "事项" ? QString() : event);
+    QCOMPARE(TextOf(windows->form2(), "Label6"), QString());
 }
 
 // Started a moment before midnight, the count made for that day moves down once midnight has
@@ -83,12 +84,12 @@ void TestStartup::countsForTheDayOfTheClockRead() {
     fixture.clock.set(QDateTime(QDate(2026, 12, 7), QTime(23, 59, 59, 990)));
     fixture.clock.moveAfterNextRead(QDateTime(QDate(2026, 12, 8), QTime(0, 0, 0, 10)));
     auto windows = fixture.start();
-    QCOMPARE(textOf(windows->form2(), "Label3"), QStringLiteral("182"));
+    QCOMPARE(TextOf(windows->form2(), "Label3"), QStringLiteral("182"));
 
     fixture.clock.set(QDateTime(QDate(2026, 12, 8), QTime(0, 11)));
     windows->form2()->Timer1_Timer();
-    QCOMPARE(textOf(windows->form2(), "Label3"), QStringLiteral("181"));
-    QCOMPARE(textOf(windows->form2(), "Label6"), QStringLiteral("15637740"));
+    QCOMPARE(TextOf(windows->form2(), "Label3"), QStringLiteral("181"));
+    QCOMPARE(TextOf(windows->form2(), "Label6"), QStringLiteral("15637740"));
 }
 
 // The date button keeps an open date-entry window as it stands and reloads a closed one.
@@ -97,48 +98,48 @@ void TestStartup::reloadsClosedDateEntryWindow() {
     fixture.storeTarget("2005", "6", "1", "高考");
     auto windows = fixture.start();
     Form2* countdown = windows->form2();
-    click(countdown, "xpcmdbutton1");
+    ClickButton(countdown, "xpcmdbutton1");
     windows->form1()->findChild<QComboBox*>("Combo1")->setEditText("2010");
-    click(countdown, "xpcmdbutton1");
-    QCOMPARE(textOf(windows->form1(), "Combo1"), QStringLiteral("2010"));
+    ClickButton(countdown, "xpcmdbutton1");
+    QCOMPARE(TextOf(windows->form1(), "Combo1"), QStringLiteral("2010"));
     windows->form1()->close();
     QVERIFY(!windows->form1());
 
     fixture.storeTarget("2005", "2", "11", "面试");
-    click(countdown, "xpcmdbutton1");
+    ClickButton(countdown, "xpcmdbutton1");
 
     QVERIFY(windows->form1());
     QVERIFY(windows->form1()->isVisible());
-    QCOMPARE(textOf(windows->form1(), "Combo1"), QStringLiteral("2005"));
-    QCOMPARE(textOf(windows->form1(), "Combo3"), QStringLiteral("11"));
+    QCOMPARE(TextOf(windows->form1(), "Combo1"), QStringLiteral("2005"));
+    QCOMPARE(TextOf(windows->form1(), "Combo3"), QStringLiteral("11"));
     QCOMPARE(windows->form2(), countdown);
-    QCOMPARE(textOf(countdown, "Label3"), QStringLiteral("10"));
-    QCOMPARE(textOf(countdown, "Text2"), QStringLiteral("面试"));
+    QCOMPARE(TextOf(countdown, "Label3"), QStringLiteral("10"));
+    QCOMPARE(TextOf(countdown, "Text2"), QStringLiteral("面试"));
 }
 
 void TestStartup::opensOneHelpWindow() {
     FormsFixture fixture;
     auto windows = fixture.start();
     QVERIFY(!windows->form3());
-    click(windows->form2(), "xpcmdbutton3");
+    ClickButton(windows->form2(), "xpcmdbutton3");
     Form3* help = windows->form3();
     QVERIFY(help && help->isVisible());
     help->findChild<TextBox*>(QStringLiteral("Text1"))->setText("typed");
-    click(windows->form2(), "xpcmdbutton3");
+    ClickButton(windows->form2(), "xpcmdbutton3");
     QCOMPARE(windows->form3(), help);
 
     help->close();
     QVERIFY(!windows->form3());
-    click(windows->form2(), "xpcmdbutton3");
+    ClickButton(windows->form2(), "xpcmdbutton3");
     QVERIFY(windows->form3());
-    QVERIFY(textOf(windows->form3(), "Text1").startsWith(QStringLiteral("软件简介：\r\n")));
+    QVERIFY(TextOf(windows->form3(), "Text1").startsWith(QStringLiteral("软件简介：\r\n")));
 }
 
 void TestStartup::closingCountdownEndsProgram() {
     FormsFixture fixture;
     auto windows = fixture.start();
-    click(windows->form2(), "xpcmdbutton1");
-    click(windows->form2(), "xpcmdbutton3");
+    ClickButton(windows->form2(), "xpcmdbutton1");
+    ClickButton(windows->form2(), "xpcmdbutton3");
 
     QVERIFY(windows->form2()->close());
 
@@ -154,13 +155,13 @@ void TestStartup::noMinimizedWindowIsLost() {
     FormsFixture fixture;
     auto windows = fixture.start();
     Form2* countdown = windows->form2();
-    click(countdown, "xpcmdbutton1");
-    click(countdown, "xpcmdbutton3");
+    ClickButton(countdown, "xpcmdbutton1");
+    ClickButton(countdown, "xpcmdbutton3");
     windows->form1()->setWindowState(Qt::WindowMinimized);
     windows->form3()->setWindowState(Qt::WindowMinimized);
 
-    click(countdown, "xpcmdbutton1");
-    click(countdown, "xpcmdbutton3");
+    ClickButton(countdown, "xpcmdbutton1");
+    ClickButton(countdown, "xpcmdbutton3");
     QVERIFY(!windows->form1()->isMinimized());
     QVERIFY(!windows->form3()->isMinimized());
 

@@ -10,9 +10,13 @@
 // Keeps every message box the program asked for instead of showing it.
 class RecordingMessageBoxes final : public MessageBoxes {
 public:
-    void show(const Message& message) override { shown.append(message); }
+    void show(const Message& message) override { shown_.append(message); }
 
-    QList<Message> shown;
+    // The boxes asked for so far, first asked first.
+    const QList<Message>& shown() const { return shown_; }
+
+private:
+    QList<Message> shown_;
 };
 
 inline char* toString(const Message& message) {

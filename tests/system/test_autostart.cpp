@@ -4,7 +4,6 @@
 #include "support/scopedenvironmentvariable.h"
 #include "support/testfiles.h"
 #include "system/autostart.h"
-#include "system/desktopentry_linux.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +18,7 @@ namespace {
 
 // The entry's lines before Exec: the keys that name the program and give its icon, with the
 // menu entry's values, so the desktop's start-up settings show the program as the menu does.
-QString NamesFromTheMenuEntry() {
+QString namesFromTheMenuEntry() {
     QFile file(QStringLiteral(MENU_ENTRY_FILE));
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -36,26 +35,20 @@ QString NamesFromTheMenuEntry() {
     return names;
 }
 
-QString FileText(const QString& path) {
+QString fileText(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-// The desktop's own checker, which the test setup installs: it must accept the entry without a
-// word.
-void ExpectValidEntry(const QString& entry) {
+// The desktop's own checker, which the test setup installs: it must accept the entry file at path
+// without a word.
+void expectValidEntry(const QString& path) {
     const QString validator =
         QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
     QVERIFY2(!validator.isEmpty(), "desktop-file-validate is not installed");
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QFile file(dir.filePath(QStringLiteral("dovrenta.desktop")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(entry.toUtf8());
-    file.close();
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(validator, {file.fileName()});
+    process.start(validator, {path});
     QVERIFY(process.waitForFinished());
     const QByteArray report = process.readAll();
     QVERIFY2(process.exitCode() == 0 && report.isEmpty(), report.constData());
@@ -138,9 +131,10 @@ void TestAutostart::keepsAnyPathOneArgument_data() {
 void TestAutostart::keepsAnyPathOneArgument() {
     QFETCH(QString, path);
     QFETCH(QString, exec);
-    const QString entry = DesktopEntryFor(path);
-    QCOMPARE(entry, NamesFromTheMenuEntry() + QStringLiteral("Exec=") + exec + u'\n');
-    ExpectValidEntry(entry);
+    QVERIFY(SetAutostartEntry(dir_->path(), path));
+    const QString entry = dir_->filePath(QStringLiteral("dovrenta.desktop"));
+    QCOMPARE(fileText(entry), namesFromTheMenuEntry() + QStringLiteral("Exec=") + exec + u'\n');
+    expectValidEntry(entry);
 }
 
 // A later entry replaces the earlier, longer one whole and leaves no other file behind.
@@ -151,8 +145,8 @@ void TestAutostart::writesOneEntryIntoANewFolder() {
 
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("dovrenta.desktop")});
-    QCOMPARE(FileText(folder + QStringLiteral("/dovrenta.desktop")),
-             NamesFromTheMenuEntry() + QStringLiteral("Exec=\"/home/ann/My Apps/dovrenta\"\n"));
+    QCOMPARE(fileText(folder + QStringLiteral("/dovrenta.desktop")),
+             namesFromTheMenuEntry() + QStringLiteral("Exec=\"/home/ann/My Apps/dovrenta\"\n"));
 }
 
 // Directory permissions do not stop root, so the folders here fail for every user.

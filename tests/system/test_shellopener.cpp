@@ -20,13 +20,13 @@
 
 namespace {
 
-const Message LaunchError{QStringLiteral("启动外部程序出错。"), QStringLiteral("Wrong"),
+const Message launchError{QStringLiteral("启动外部程序出错。"), QStringLiteral("Wrong"),
                           Message::Icon::Critical};
 
 // A starting time that outlasts any test, so that only the handler's end judges a call, and one
 // that ends while a held handler still waits.
-constexpr std::chrono::hours NoEndOfStarting(1);
-constexpr std::chrono::milliseconds BriefStarting(10);
+constexpr std::chrono::hours noEndOfStarting(1);
+constexpr std::chrono::milliseconds briefStarting(10);
 
 // A held handler waits for a line on a fifo; the test writes it while the opener still waits for
 // the handler to fail, or once the opener has judged the handler started.
@@ -39,6 +39,7 @@ class TestShellOpener : public QObject {
 
 private slots:
     void init();
+    void cleanup();
     void reportsOnlyAFailedHandler_data();
     void reportsOnlyAFailedHandler();
     void reportsEachFailedCall();
@@ -59,6 +60,13 @@ void TestShellOpener::init() {
     QVERIFY(dir_->isValid());
     path_ = std::make_unique<ScopedEnvironmentVariable>("PATH");
     path_->set(PathWithFolderFirst(dir_->path()));
+}
+
+// The PATH is put back after each test, before the next one saves it, and only then is the
+// folder on it removed.
+void TestShellOpener::cleanup() {
+    path_.reset();
+    dir_.reset();
 }
 
 bool TestShellOpener::writeHandler(const QByteArray& body) {
@@ -95,7 +103,7 @@ void TestShellOpener::reportsOnlyAFailedHandler() {
     QVERIFY(writeHandler(script));
     QCOMPARE(::mkfifo(fifo().constData(), 0600), 0);
     RecordingMessageBoxes boxes;
-    ShellOpener opener(boxes, release == Release::OnceStarted ? BriefStarting : NoEndOfStarting);
+    ShellOpener opener(boxes, release == Release::OnceStarted ? briefStarting : noEndOfStarting);
     QSignalSpy finished(&opener, &ShellOpener::finished);
 
     opener.OpenWithShell(0, QStringLiteral("mailto:ann@example.org"));
@@ -106,21 +114,21 @@ void TestShellOpener::reportsOnlyAFailedHandler() {
         QVERIFY(QTest::qWaitFor([&] { return releaseHandler(); }));
     QVERIFY(QTest::qWaitFor([&] { return opener.findChildren<QProcess*>().isEmpty(); }));
     QCOMPARE(finished.count(), 1);
-    QCOMPARE(boxes.shown, QList<Message>(errorBoxes, LaunchError));
+    QCOMPARE(boxes.shown(), QList<Message>(errorBoxes, launchError));
 }
 
 // Without a handler on the PATH, the launch itself fails, at every call.
 void TestShellOpener::reportsEachFailedCall() {
     path_->set(QFile::encodeName(dir_->path()));
     RecordingMessageBoxes boxes;
-    ShellOpener opener(boxes, NoEndOfStarting);
+    ShellOpener opener(boxes, noEndOfStarting);
     QSignalSpy finished(&opener, &ShellOpener::finished);
 
     opener.OpenWithShell(0, QStringLiteral("https://example.org/"));
     opener.OpenWithShell(0, QStringLiteral("https://example.org/"));
 
     QVERIFY(QTest::qWaitFor([&] { return finished.count() == 2; }));
-    QCOMPARE(boxes.shown, QList<Message>(2, LaunchError));
+    QCOMPARE(boxes.shown(), QList<Message>(2, launchError));
 }
 
 void TestShellOpener::passesTheTargetAsOneArgument_data() {
@@ -141,13 +149,13 @@ void TestShellOpener::passesTheTargetAsOneArgument() {
     const QString record = dir_->filePath(QStringLiteral("arguments"));
     QVERIFY(writeHandler("printf '%s\\0' \"$@\" > '" + record.toUtf8() + "'"));
     RecordingMessageBoxes boxes;
-    ShellOpener opener(boxes, NoEndOfStarting);
+    ShellOpener opener(boxes, noEndOfStarting);
     QSignalSpy finished(&opener, &ShellOpener::finished);
 
     opener.OpenWithShell(0, target);
 
     QVERIFY(QTest::qWaitFor([&] { return finished.count() == 1; }));
-    QVERIFY(boxes.shown.isEmpty());
+    QVERIFY(boxes.shown().isEmpty());
     QFile file(record);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), target.toUtf8() + '\0');

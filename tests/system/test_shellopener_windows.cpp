@@ -24,7 +24,7 @@ void TestShellOpenerWindows::reportsATargetNothingHandlesOnce() {
     QCOMPARE(finished.count(), 1);
     const Message wrong{QStringLiteral("启动外部程序出错。"), QStringLiteral("Wrong"),
                         Message::Icon::Critical};
-    QCOMPARE(boxes.shown, QList{wrong});
+    QCOMPARE(boxes.shown(), QList{wrong});
 }
 
 QTEST_GUILESS_MAIN(TestShellOpenerWindows)

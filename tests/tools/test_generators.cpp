@@ -9,9 +9,9 @@
 
 namespace {
 
-const QString Committed = QStringLiteral(DOVRENTA_RESOURCES_DIR);
+const QString committedFolder = QStringLiteral(DOVRENTA_RESOURCES_DIR);
 
-QStringList FilesBelow(const QString& folder) {
+QStringList filesBelow(const QString& folder) {
     QStringList files;
     QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext())
@@ -20,14 +20,14 @@ QStringList FilesBelow(const QString& folder) {
     return files;
 }
 
-QByteArray Contents(const QString& path) {
+QByteArray contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Qt's raster engine rounds antialiased edges by one step differently on different processors,
 // so a theme icon drawn on one machine may differ from the committed one by that much.
-bool SamePixelsToARoundingStep(const QString& writtenPath, const QString& committedPath) {
+bool samePixelsToARoundingStep(const QString& writtenPath, const QString& committedPath) {
     const QImage written = QImage(writtenPath).convertToFormat(QImage::Format_ARGB32);
     const QImage committed = QImage(committedPath).convertToFormat(QImage::Format_ARGB32);
     if (written.isNull() || written.size() != committed.size())
@@ -77,23 +77,23 @@ void TestGenerators::initTestCase() {
 }
 
 void TestGenerators::writeEveryCommittedPicture() {
-    QCOMPARE(FilesBelow(generated_.path()), FilesBelow(Committed));
+    QCOMPARE(filesBelow(generated_.path()), filesBelow(committedFolder));
 }
 
 void TestGenerators::writeTheCommittedBytes_data() {
     QTest::addColumn<QString>("file");
-    for (const QString& file : FilesBelow(Committed))
+    for (const QString& file : filesBelow(committedFolder))
         QTest::newRow(qPrintable(file)) << file;
 }
 
 void TestGenerators::writeTheCommittedBytes() {
     QFETCH(QString, file);
-    const QByteArray written = Contents(generated_.filePath(file));
+    const QByteArray written = contents(generated_.filePath(file));
     QVERIFY(!written.isEmpty());
     const bool same =
-        written == Contents(Committed + u'/' + file) ||
+        written == contents(committedFolder + u'/' + file) ||
         (file.startsWith(QStringLiteral("icons/")) &&
-         SamePixelsToARoundingStep(generated_.filePath(file), Committed + u'/' + file));
+         samePixelsToARoundingStep(generated_.filePath(file), committedFolder + u'/' + file));
     QVERIFY2(same, qPrintable(file + QStringLiteral(" differs from the generator's output")));
 }
 

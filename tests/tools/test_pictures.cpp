@@ -10,15 +10,15 @@
 
 namespace {
 
-QString PicturePath(const char* fileName) {
+QString picturePath(const char* fileName) {
     return QStringLiteral(DOVRENTA_RESOURCES_DIR "/") + QLatin1String(fileName);
 }
 
-quint16 LittleEndianWordAt(const QByteArray& bytes, qsizetype offset) {
+quint16 littleEndianWordAt(const QByteArray& bytes, qsizetype offset) {
     return qFromLittleEndian<quint16>(bytes.constData() + offset);
 }
 
-QByteArray FileStart(const QString& path, qint64 length) {
+QByteArray fileStart(const QString& path, qint64 length) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.read(length) : QByteArray();
 }
@@ -49,7 +49,7 @@ void TestPictures::haveTheirSizeAndFormat_data() {
 void TestPictures::haveTheirSizeAndFormat() {
     QFETCH(QByteArray, format);
     QFETCH(QSize, size);
-    QImageReader reader(PicturePath(QTest::currentDataTag()));
+    QImageReader reader(picturePath(QTest::currentDataTag()));
     reader.setDecideFormatFromContent(true);
 
     QCOMPARE(reader.format(), format);
@@ -61,14 +61,14 @@ void TestPictures::haveTheirSizeAndFormat() {
 // The icon directory: a 6-byte header with the image count and one 16-byte entry with the bit
 // count at its offset 6; the image's own bitmap header follows at offset 22.
 void TestPictures::iconHasOne256ColourImage() {
-    const QByteArray header = FileStart(PicturePath("icon.ico"), 22 + 40);
+    const QByteArray header = fileStart(picturePath("icon.ico"), 22 + 40);
     QCOMPARE(header.size(), 22 + 40);
-    QCOMPARE(LittleEndianWordAt(header, 2), quint16(1));
-    QCOMPARE(LittleEndianWordAt(header, 4), quint16(1));
-    QCOMPARE(LittleEndianWordAt(header, 6 + 6), quint16(8));
-    QCOMPARE(LittleEndianWordAt(header, 22 + 14), quint16(8));
+    QCOMPARE(littleEndianWordAt(header, 2), quint16(1));
+    QCOMPARE(littleEndianWordAt(header, 4), quint16(1));
+    QCOMPARE(littleEndianWordAt(header, 6 + 6), quint16(8));
+    QCOMPARE(littleEndianWordAt(header, 22 + 14), quint16(8));
 
-    const QImage icon(PicturePath("icon.ico"));
+    const QImage icon(picturePath("icon.ico"));
     QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
     QCOMPARE(qAlpha(icon.pixel(16, 20)), 255);
 }
@@ -76,9 +76,9 @@ void TestPictures::iconHasOne256ColourImage() {
 // The bits per pixel follow the 14-byte file header and the first 14 bytes of the info header.
 void TestPictures::bitmapsHaveTheirPixelDepth() {
     for (const auto& [file, bits] : {std::pair{"bubble.bmp", 24}, std::pair{"facestrip.bmp", 8}}) {
-        const QByteArray header = FileStart(PicturePath(file), 30);
+        const QByteArray header = fileStart(picturePath(file), 30);
         QCOMPARE(header.size(), 30);
-        QCOMPARE(LittleEndianWordAt(header, 28), quint16(bits));
+        QCOMPARE(littleEndianWordAt(header, 28), quint16(bits));
     }
 }
 

@@ -108,15 +108,15 @@ QRgb shadedFace(int cell, int x, int y) {
 // ones, and the right-hand blends a little darker than their left-hand counterparts.
 QRgb shadedFrame(int cell, int x, int y) {
     if ((x == 2 || x == 15) && y >= 3 && y <= 17)
-        return darker(stripColour(cell, x == 2 ? 1 : 16, y), 1);
+        return darker(StripColour(cell, x == 2 ? 1 : 16, y), 1);
     if ((x == 15 || x == 16) && (y == 1 || y == 19))
-        return darker(stripColour(cell, 17 - x, y), 2);
-    return stripColour(0, x, y);
+        return darker(StripColour(cell, 17 - x, y), 2);
+    return StripColour(0, x, y);
 }
 
 } // namespace
 
-std::optional<QRgb> fixedColour(int cell, int x, int y) {
+std::optional<QRgb> FixedColour(int cell, int x, int y) {
     if (cell == 2)
         return disabledColour(x, y);
     if (auto border = borderColour(x, y))
@@ -128,19 +128,19 @@ std::optional<QRgb> fixedColour(int cell, int x, int y) {
     return std::nullopt;
 }
 
-QRgb stripColour(int cell, int x, int y) {
-    if (auto fixed = fixedColour(cell, x, y))
+QRgb StripColour(int cell, int x, int y) {
+    if (auto fixed = FixedColour(cell, x, y))
         return *fixed;
     return cell == 3 || cell == 4 ? shadedFrame(cell, x, y) : shadedFace(cell, x, y);
 }
 
-QImage strip() {
+QImage Strip() {
     QImage image(CellWidth * Cells, CellHeight, QImage::Format_RGB32);
     QList<QRgb> palette;
     for (int cell = 0; cell < Cells; ++cell) {
         for (int y = 0; y < CellHeight; ++y) {
             for (int x = 0; x < CellWidth; ++x) {
-                const QRgb colour = 0xFF000000 | stripColour(cell, x, y);
+                const QRgb colour = 0xFF000000 | StripColour(cell, x, y);
                 image.setPixel(cell * CellWidth + x, y, colour);
                 if (!palette.contains(colour))
                     palette.append(colour);

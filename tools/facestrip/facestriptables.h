@@ -10,8 +10,8 @@
 #include <optional>
 
 // The colours of the button's face strip: five 18 × 21 cells side by side (0 normal,
-// 1 pressed, 2 disabled, 3 hover, 4 default). fixedColour gives the pixels whose colour is
-// set exactly; stripColour gives every pixel, shading the others after their neighbours.
+// 1 pressed, 2 disabled, 3 hover, 4 default). FixedColour gives the pixels whose colour is
+// set exactly; StripColour gives every pixel, shading the others after their neighbours.
 namespace facestrip {
 
 constexpr int CellWidth = 18;
@@ -66,8 +66,8 @@ constexpr QRgb HoverInnerTop = 0xFCD279;
 constexpr QRgb DisabledBorder = 0xC9C7BA;
 constexpr QRgb DisabledFace = 0xF5F4EA;
 
-std::optional<QRgb> fixedColour(int cell, int x, int y);
-QRgb stripColour(int cell, int x, int y);
-QImage strip();
+std::optional<QRgb> FixedColour(int cell, int x, int y);
+QRgb StripColour(int cell, int x, int y);
+QImage Strip();
 
 } // namespace facestrip

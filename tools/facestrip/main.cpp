@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     // 96 dots per inch whatever the screen, so that the file is the same on every machine.
-    QImage strip = facestrip::strip();
+    QImage strip = facestrip::Strip();
     strip.setDotsPerMeterX(3780);
     strip.setDotsPerMeterY(3780);
     if (strip.colorCount() > 256 || !strip.save(arguments[1], "BMP")) {

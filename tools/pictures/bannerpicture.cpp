@@ -13,16 +13,16 @@
 
 namespace {
 
-constexpr int Width = 370;
-constexpr int Height = 60;
+constexpr int width = 370;
+constexpr int height = 60;
 
 // A fixed seed keeps the texture the same at every run, so the committed file only changes
 // when the drawing does.
-void PaintTexturedGround(QImage& banner) {
+void paintTexturedGround(QImage& banner) {
     QRandomGenerator grain(2005);
-    for (int y = 0; y < Height; ++y) {
-        const double depth = static_cast<double>(y) / (Height - 1);
-        for (int x = 0; x < Width; ++x) {
+    for (int y = 0; y < height; ++y) {
+        const double depth = static_cast<double>(y) / (height - 1);
+        for (int x = 0; x < width; ++x) {
             const int weave = (x + y) % 4 == 0 ? 7 : 0;
             const int noise = grain.bounded(-9, 10) + weave;
             const int red = static_cast<int>(14 - 8 * depth) + noise / 2;
@@ -35,65 +35,65 @@ void PaintTexturedGround(QImage& banner) {
     }
 }
 
-double Smoothstep(double from, double to, double x) {
+double smoothstep(double from, double to, double x) {
     const double t = std::clamp((x - from) / (to - from), 0.0, 1.0);
     return t * t * (3 - 2 * t);
 }
 
 // The wave lies flat under the word at the left and starts to swing after it.
-double WaveCentre(double x, double phase) {
-    const double swing = 11 * Smoothstep(70, 170, x);
+double waveCentre(double x, double phase) {
+    const double swing = 11 * smoothstep(70, 170, x);
     return 31 + swing * std::sin(2 * std::numbers::pi * (x - 70) / 190 + phase);
 }
 
-double WaveHalfWidth(double x) {
-    return 17 - 12 * Smoothstep(0, Width, x);
+double waveHalfWidth(double x) {
+    return 17 - 12 * smoothstep(0, width, x);
 }
 
-QPainterPath WaveBand(double widening, double phase) {
+QPainterPath waveBand(double widening, double phase) {
     QPainterPath band;
-    band.moveTo(0, WaveCentre(0, phase) - WaveHalfWidth(0) - widening);
-    for (int x = 0; x <= Width; x += 2)
-        band.lineTo(x, WaveCentre(x, phase) - WaveHalfWidth(x) - widening);
-    for (int x = Width; x >= 0; x -= 2)
-        band.lineTo(x, WaveCentre(x, phase) + WaveHalfWidth(x) + widening);
+    band.moveTo(0, waveCentre(0, phase) - waveHalfWidth(0) - widening);
+    for (int x = 0; x <= width; x += 2)
+        band.lineTo(x, waveCentre(x, phase) - waveHalfWidth(x) - widening);
+    for (int x = width; x >= 0; x -= 2)
+        band.lineTo(x, waveCentre(x, phase) + waveHalfWidth(x) + widening);
     band.closeSubpath();
     return band;
 }
 
-QPainterPath WaveLine(double phase, double offset) {
+QPainterPath waveLine(double phase, double offset) {
     QPainterPath line;
-    line.moveTo(0, WaveCentre(0, phase) + offset);
-    for (int x = 2; x <= Width; x += 2)
-        line.lineTo(x, WaveCentre(x, phase) + offset);
+    line.moveTo(0, waveCentre(0, phase) + offset);
+    for (int x = 2; x <= width; x += 2)
+        line.lineTo(x, waveCentre(x, phase) + offset);
     return line;
 }
 
-void PaintWave(QPainter& painter) {
+void paintWave(QPainter& painter) {
     painter.setPen(Qt::NoPen);
     for (int glow = 4; glow >= 1; --glow)
-        painter.fillPath(WaveBand(2.0 * glow, 0), QColor(150, 190, 255, 16));
+        painter.fillPath(waveBand(2.0 * glow, 0), QColor(150, 190, 255, 16));
 
-    QLinearGradient fade(0, 0, Width, 0);
+    QLinearGradient fade(0, 0, width, 0);
     fade.setColorAt(0, QColor(236, 244, 255, 240));
     fade.setColorAt(0.35, QColor(200, 222, 255, 190));
     fade.setColorAt(1, QColor(150, 186, 245, 110));
-    painter.fillPath(WaveBand(0, 0), fade);
+    painter.fillPath(waveBand(0, 0), fade);
 
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(255, 255, 255, 150), 1));
-    painter.drawPath(WaveLine(0.6, 0));
+    painter.drawPath(waveLine(0.6, 0));
     painter.setPen(QPen(QColor(190, 215, 255, 90), 1));
-    painter.drawPath(WaveLine(-0.8, 6));
+    painter.drawPath(waveLine(-0.8, 6));
 }
 
-void PaintNote(QPainter& painter) {
+void paintNote(QPainter& painter) {
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setItalic(true);
     font.setBold(true);
     font.setPixelSize(28);
     painter.setFont(font);
-    const QRectF area(12, 0, 120, Height);
+    const QRectF area(12, 0, 120, height);
     painter.setPen(QColor(255, 255, 255, 170));
     painter.drawText(area.translated(1, 1), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Note:"));
@@ -104,12 +104,12 @@ void PaintNote(QPainter& painter) {
 } // namespace
 
 QImage DrawBanner() {
-    QImage banner(Width, Height, QImage::Format_RGB32);
-    PaintTexturedGround(banner);
+    QImage banner(width, height, QImage::Format_RGB32);
+    paintTexturedGround(banner);
     QPainter painter(&banner);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    PaintWave(painter);
-    PaintNote(painter);
+    paintWave(painter);
+    paintNote(painter);
     return banner;
 }

@@ -8,11 +8,11 @@
 
 namespace {
 
-constexpr int Width = 139;
-constexpr int Height = 123;
-constexpr QPointF ShadowOffset(5, 5);
+constexpr int width = 139;
+constexpr int height = 123;
+constexpr QPointF shadowOffset(5, 5);
 
-QPainterPath BubbleOutline() {
+QPainterPath bubbleOutline() {
     QPainterPath body;
     body.addRoundedRect(QRectF(3, 3, 127, 88), 24, 24);
 
@@ -25,8 +25,8 @@ QPainterPath BubbleOutline() {
 }
 
 // A few widening passes of faint grey give the shadow a soft edge.
-void PaintShadow(QPainter& painter, const QPainterPath& outline) {
-    const QPainterPath shadow = outline.translated(ShadowOffset);
+void paintShadow(QPainter& painter, const QPainterPath& outline) {
+    const QPainterPath shadow = outline.translated(shadowOffset);
     painter.setBrush(Qt::NoBrush);
     for (int spread = 3; spread >= 1; --spread) {
         painter.setPen(QPen(QColor(150, 150, 150, 40), 2.0 * spread, Qt::SolidLine, Qt::RoundCap,
@@ -37,7 +37,7 @@ void PaintShadow(QPainter& painter, const QPainterPath& outline) {
     painter.fillPath(shadow, QColor(168, 168, 168));
 }
 
-void PaintBubble(QPainter& painter, const QPainterPath& outline) {
+void paintBubble(QPainter& painter, const QPainterPath& outline) {
     painter.fillPath(outline, Qt::white);
     QPen dashes(QColor(240, 190, 0), 2.5, Qt::CustomDashLine, Qt::RoundCap, Qt::RoundJoin);
     dashes.setDashPattern({2.4, 1.6});
@@ -49,12 +49,12 @@ void PaintBubble(QPainter& painter, const QPainterPath& outline) {
 } // namespace
 
 QImage DrawBubble() {
-    QImage bubble(Width, Height, QImage::Format_RGB32);
+    QImage bubble(width, height, QImage::Format_RGB32);
     bubble.fill(Qt::white);
     QPainter painter(&bubble);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QPainterPath outline = BubbleOutline();
-    PaintShadow(painter, outline);
-    PaintBubble(painter, outline);
+    const QPainterPath outline = bubbleOutline();
+    paintShadow(painter, outline);
+    paintBubble(painter, outline);
     return bubble;
 }

@@ -8,37 +8,37 @@
 
 namespace {
 
-const QRectF Sheet(3.5, 5.5, 25, 24);
+const QRectF sheet(3.5, 5.5, 25, 24);
 
-void DrawSheet(QPainter& painter) {
+void drawSheet(QPainter& painter) {
     painter.setPen(QPen(QColor(40, 48, 72), 1));
     painter.setBrush(Qt::white);
-    painter.drawRoundedRect(Sheet, 3, 3);
+    painter.drawRoundedRect(sheet, 3, 3);
 
     QPainterPath header;
-    header.addRoundedRect(Sheet, 3, 3);
+    header.addRoundedRect(sheet, 3, 3);
     painter.save();
-    painter.setClipRect(QRectF(Sheet.left(), Sheet.top(), Sheet.width(), 8));
+    painter.setClipRect(QRectF(sheet.left(), sheet.top(), sheet.width(), 8));
     painter.fillPath(header, QColor(208, 32, 32));
     painter.restore();
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(Sheet, 3, 3);
+    painter.drawRoundedRect(sheet, 3, 3);
 }
 
-void DrawRings(QPainter& painter) {
+void drawRings(QPainter& painter) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(40, 48, 72));
     for (const qreal x : {9.0, 21.0})
         painter.drawRoundedRect(QRectF(x, 2, 2.5, 6), 1.2, 1.2);
 }
 
-void DrawDayNumber(QPainter& painter) {
+void drawDayNumber(QPainter& painter) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     font.setPixelSize(15);
     painter.setFont(font);
     painter.setPen(QColor(20, 52, 140));
-    painter.drawText(QRectF(Sheet.left(), Sheet.top() + 8, Sheet.width(), Sheet.height() - 8),
+    painter.drawText(QRectF(sheet.left(), sheet.top() + 8, sheet.width(), sheet.height() - 8),
                      Qt::AlignCenter, QStringLiteral("30"));
 }
 
@@ -50,9 +50,9 @@ QImage DrawIcon(int size) {
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 32.0, size / 32.0);
-    DrawSheet(painter);
-    DrawRings(painter);
-    DrawDayNumber(painter);
+    drawSheet(painter);
+    drawRings(painter);
+    drawDayNumber(painter);
     painter.end();
     return icon.convertToFormat(QImage::Format_ARGB32);
 }

@@ -10,8 +10,8 @@
 namespace {
 
 // Index 0 stays black for the masked pixels, whose colour the mask hides.
-constexpr int PaletteSize = 256;
-constexpr int TransparentIndex = 0;
+constexpr int paletteSize = 256;
+constexpr int transparentIndex = 0;
 
 struct IndexedPixels {
     QList<QRgb> palette;
@@ -19,18 +19,18 @@ struct IndexedPixels {
     QList<bool> transparent;
 };
 
-bool IsTransparent(QRgb pixel) {
+bool isTransparent(QRgb pixel) {
     return qAlpha(pixel) < 128;
 }
 
-QRgb Reduced(QRgb pixel, int droppedBits) {
+QRgb reduced(QRgb pixel, int droppedBits) {
     const int keep = (0xff << droppedBits) & 0xff;
     return qRgb(qRed(pixel) & keep, qGreen(pixel) & keep, qBlue(pixel) & keep);
 }
 
 // Keeps every colour when the picture has few enough, and otherwise drops low bits of each
 // channel until the opaque colours fit the palette.
-IndexedPixels Indexed(const QImage& picture) {
+IndexedPixels indexed(const QImage& picture) {
     const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
     for (int droppedBits = 0;; ++droppedBits) {
         IndexedPixels pixels;
@@ -39,12 +39,12 @@ IndexedPixels Indexed(const QImage& picture) {
         for (int y = 0; y < argb.height(); ++y) {
             for (int x = 0; x < argb.width(); ++x) {
                 const QRgb pixel = argb.pixel(x, y);
-                pixels.transparent << IsTransparent(pixel);
-                if (IsTransparent(pixel)) {
-                    pixels.indices << TransparentIndex;
+                pixels.transparent << isTransparent(pixel);
+                if (isTransparent(pixel)) {
+                    pixels.indices << transparentIndex;
                     continue;
                 }
-                const QRgb colour = Reduced(pixel, droppedBits);
+                const QRgb colour = reduced(pixel, droppedBits);
                 if (!indexOf.contains(colour)) {
                     indexOf.insert(colour, static_cast<quint8>(pixels.palette.size() & 0xff));
                     pixels.palette << colour;
@@ -52,12 +52,12 @@ IndexedPixels Indexed(const QImage& picture) {
                 pixels.indices << indexOf.value(colour);
             }
         }
-        if (pixels.palette.size() <= PaletteSize)
+        if (pixels.palette.size() <= paletteSize)
             return pixels;
     }
 }
 
-void WriteDirectory(QDataStream& out, int width, int height, quint32 imageBytes) {
+void writeDirectory(QDataStream& out, int width, int height, quint32 imageBytes) {
     out << quint16(0) << quint16(1) << quint16(1);
     // Width and height are bytes in which 0 stands for 256; so is a colour count of 256.
     out << quint8(width & 0xff) << quint8(height & 0xff) << quint8(0) << quint8(0);
@@ -65,32 +65,32 @@ void WriteDirectory(QDataStream& out, int width, int height, quint32 imageBytes)
 }
 
 // The image's own header counts the colour rows and the mask rows together in its height.
-void WriteBitmapHeader(QDataStream& out, int width, int height, quint32 pixelBytes) {
+void writeBitmapHeader(QDataStream& out, int width, int height, quint32 pixelBytes) {
     out << quint32(40) << qint32(width) << qint32(2 * height) << quint16(1) << quint16(8)
-        << quint32(0) << pixelBytes << qint32(0) << qint32(0) << quint32(PaletteSize) << quint32(0);
+        << quint32(0) << pixelBytes << qint32(0) << qint32(0) << quint32(paletteSize) << quint32(0);
 }
 
-void WritePalette(QDataStream& out, const QList<QRgb>& palette) {
-    for (int i = 0; i < PaletteSize; ++i) {
+void writePalette(QDataStream& out, const QList<QRgb>& palette) {
+    for (int i = 0; i < paletteSize; ++i) {
         const QRgb colour = i < palette.size() ? palette[i] : qRgb(0, 0, 0);
         out << quint8(qBlue(colour)) << quint8(qGreen(colour)) << quint8(qRed(colour)) << quint8(0);
     }
 }
 
-int RowBytes(int bits) {
+int rowBytes(int bits) {
     return (bits + 31) / 32 * 4;
 }
 
 // Both pixel blocks run from the bottom row up, each row padded to whole 32-bit words.
-void WritePixels(QDataStream& out, const IndexedPixels& pixels, int width, int height) {
+void writePixels(QDataStream& out, const IndexedPixels& pixels, int width, int height) {
     for (int y = height - 1; y >= 0; --y) {
         for (int x = 0; x < width; ++x)
             out << pixels.indices[y * width + x];
-        for (int pad = width; pad < RowBytes(8 * width); ++pad)
+        for (int pad = width; pad < rowBytes(8 * width); ++pad)
             out << quint8(0);
     }
     for (int y = height - 1; y >= 0; --y) {
-        QByteArray row(RowBytes(width), '\0');
+        QByteArray row(rowBytes(width), '\0');
         for (int x = 0; x < width; ++x) {
             if (pixels.transparent[y * width + x])
                 row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
@@ -104,18 +104,18 @@ void WritePixels(QDataStream& out, const IndexedPixels& pixels, int width, int h
 QByteArray EncodeIndexedIcon(const QImage& picture) {
     const int width = picture.width();
     const int height = picture.height();
-    const auto pixelBytes = static_cast<quint32>((RowBytes(8 * width) + RowBytes(width)) * height);
-    const quint32 imageBytes = 40 + 4 * PaletteSize + pixelBytes;
+    const auto pixelBytes = static_cast<quint32>((rowBytes(8 * width) + rowBytes(width)) * height);
+    const quint32 imageBytes = 40 + 4 * paletteSize + pixelBytes;
 
     QByteArray file;
     QBuffer buffer(&file);
     buffer.open(QIODevice::WriteOnly);
     QDataStream out(&buffer);
     out.setByteOrder(QDataStream::LittleEndian);
-    const IndexedPixels pixels = Indexed(picture);
-    WriteDirectory(out, width, height, imageBytes);
-    WriteBitmapHeader(out, width, height, pixelBytes);
-    WritePalette(out, pixels.palette);
-    WritePixels(out, pixels, width, height);
+    const IndexedPixels pixels = indexed(picture);
+    writeDirectory(out, width, height, imageBytes);
+    writeBitmapHeader(out, width, height, pixelBytes);
+    writePalette(out, pixels.palette);
+    writePixels(out, pixels, width, height);
     return file;
 }

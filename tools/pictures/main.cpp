@@ -14,7 +14,7 @@
 
 namespace {
 
-bool WriteFile(const QString& path, const QByteArray& contents) {
+bool writeFile(const QString& path, const QByteArray& contents) {
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() &&
            file.commit();
@@ -22,7 +22,7 @@ bool WriteFile(const QString& path, const QByteArray& contents) {
 
 // Every picture records 96 dots per inch whatever the screen, so that the files are the same on
 // every machine.
-bool WriteImage(const QString& path, QImage image, const char* format, int quality) {
+bool writeImage(const QString& path, QImage image, const char* format, int quality) {
     image.setDotsPerMeterX(3780);
     image.setDotsPerMeterY(3780);
     QImageWriter writer(path, format);
@@ -31,12 +31,12 @@ bool WriteImage(const QString& path, QImage image, const char* format, int quali
 }
 
 // The icon theme's sizes of the window icon, installed with the program.
-bool WriteThemeIcons(const QDir& folder) {
+bool writeThemeIcons(const QDir& folder) {
     if (!folder.mkpath(QStringLiteral("icons")))
         return false;
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString path = folder.filePath(QStringLiteral("icons/%1.png").arg(size));
-        if (!WriteImage(path, DrawIcon(size), "png", -1))
+        if (!writeImage(path, DrawIcon(size), "png", -1))
             return false;
     }
     return true;
@@ -58,10 +58,10 @@ int main(int argc, char* argv[]) {
     }
     const QDir folder(arguments.at(1));
     const bool written =
-        WriteFile(folder.filePath(QStringLiteral("icon.ico")), EncodeIndexedIcon(DrawIcon())) &&
-        WriteImage(folder.filePath(QStringLiteral("banner.jpg")), DrawBanner(), "jpeg", 92) &&
-        WriteImage(folder.filePath(QStringLiteral("bubble.bmp")), DrawBubble(), "bmp", -1) &&
-        WriteThemeIcons(folder);
+        writeFile(folder.filePath(QStringLiteral("icon.ico")), EncodeIndexedIcon(DrawIcon())) &&
+        writeImage(folder.filePath(QStringLiteral("banner.jpg")), DrawBanner(), "jpeg", 92) &&
+        writeImage(folder.filePath(QStringLiteral("bubble.bmp")), DrawBubble(), "bmp", -1) &&
+        writeThemeIcons(folder);
     if (!written) {
         errors << "could not write the pictures into " << folder.path() << '\n';
         return 1;
