@@ -15,7 +15,30 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <cstdlib>
+
+namespace {
+
+// Runs the event loop with the program's own objects, which are all destroyed, the windows
+// first, before this returns the loop's status: only the application object outlives them.
+int runProgram(QApplication& application) {
+    CaretBlinkTimeout caretBlinkTimeout;
+    SystemClock clock;
+    SettingsStore store(SettingsStore::defaultLocation());
+    QtMessageBoxes messages;
+    ShellOpener shell(messages);
+    WindowSet windows({store, clock, messages, shell, AutostartLocation(),
+                       QCoreApplication::applicationFilePath(), [] { QCoreApplication::exit(0); }});
+    windows.start();
+    return application.exec();
+}
+
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     // Through X shared memory every repaint of the same region first waits on a round trip to
@@ -31,20 +54,14 @@ int main(int argc, char** argv) {
     ApplyDialogFont(application);
     InstallChineseQtTexts(application);
     InstallXpcmdbuttonAccessibility();
-    CaretBlinkTimeout caretBlinkTimeout;
-
-    SystemClock clock;
-    SettingsStore store(SettingsStore::defaultLocation());
-    QtMessageBoxes messages;
-    ShellOpener shell(messages);
-    WindowSet windows({store, clock, messages, shell, AutostartLocation(),
-                       QCoreApplication::applicationFilePath(), [] { QCoreApplication::exit(0); }});
-    windows.start();
-    const int status = application.exec();
+    const int status = runProgram(application);
     // Qt's Wayland client can hang for good while it tears its connection down, when one of its
-    // event threads stops with a read prepared and the other waits for that read; the windows
-    // are gone by then and every save is already written, so there the program ends at once.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    // event threads stops with a read prepared and the other waits for that read. The program's
+    // own objects are gone by then and every save is written, so there only the application
+    // object's teardown is skipped, once the C streams have put out what they hold.
+    if (onWayland()) {
+        std::fflush(nullptr);
         std::_Exit(status);
+    }
     return status;
 }

@@ -62,18 +62,17 @@ window_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head
 # A left click at $1, $2 inside the window whose id the caller keeps in window.
 click_at() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 
-# Clicks at $1, $2 inside the window whose id the caller keeps in window until a window titled
-# $3 shows, and prints its id; prints nothing when none shows within ten seconds. A click that
-# lands while the window is still being mapped is lost, so it is repeated every two seconds.
-click_until_shown() {
-    local shown=""
-    for attempt in $(seq 100); do
-        ((attempt % 20 == 1)) && click_at "$1" "$2"
-        shown="$(window_titled "$3")"
-        [[ -n "$shown" ]] && break
-        sleep 0.1
-    done
-    echo "$shown"
+# True when a window titled $1 is visible.
+shows_window() { [[ -n "$(window_titled "$1")" ]]; }
+
+# Clicks once at $1, $2 inside the window whose id the caller keeps in window and prints the id
+# of the window titled $3 that the click shows. Says so and fails when none shows within ten
+# seconds.
+click_and_await() {
+    click_at "$1" "$2"
+    wait_until shows_window "$3" ||
+        { echo "a click at $1, $2 showed no window titled $3 within ten seconds" >&2; return 1; }
+    window_titled "$3"
 }
 
 # Presses Enter in the window titled $1 until none is left, for ten seconds at most. A box may

@@ -35,7 +35,7 @@ expected_exec() {
 
 # 开机启动 writes the autostart entry for the program's own path and says so in a box titled 结果,
 # which Enter closes.
-[[ -n "$(click_until_shown 318 334 结果)" ]] || { echo "开机启动 showed no result"; exit 1; }
+click_and_await 318 334 结果 >/dev/null || exit 1
 close_with_enter 结果 || { echo "the result box did not close on Enter"; exit 1; }
 entry="$XDG_CONFIG_HOME/autostart/dovrenta.desktop"
 [[ -f "$entry" ]] || { echo "开机启动 wrote no $entry"; exit 1; }
@@ -53,8 +53,7 @@ echo "the countdown window came back after a minimize"
 # The date-entry and help windows come back by the countdown window's buttons that show them.
 for shown in "184 334 设定倒计时日期" "48 334 使用帮助"; do
     read -r x y title <<<"$shown"
-    other="$(click_until_shown "$x" "$y" "$title")"
-    [[ -n "$other" ]] || { echo "no window titled $title"; exit 1; }
+    other="$(click_and_await "$x" "$y" "$title")" || exit 1
     xdotool windowminimize "$other"
     wait_until out_of_reach "$other" || { echo "the window manager did not minimize $title"; exit 1; }
     click_at "$x" "$y"

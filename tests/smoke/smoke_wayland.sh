@@ -20,6 +20,7 @@ fail() {
 export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 # No panel, screen lock or animations: a window is drawn in place and at its size once mapped.
+# No on-screen keyboard either, which would cover windows whenever a text box takes the focus.
 cat >"$work/weston.ini" <<EOF
 [core]
 idle-time=0
@@ -30,6 +31,8 @@ locking=false
 animation=none
 close-animation=none
 startup-animation=none
+[input-method]
+path=
 EOF
 # --use-pixman draws without OpenGL; weston 14 still takes it, for its --renderer=pixman.
 weston --backend=x11-backend.so --use-pixman --width=800 --height=600 --socket=dovrenta-wayland \
@@ -107,6 +110,9 @@ client_area() {
 if ! wait_until client_area; then
     fail "the countdown window's client area is ${client_width:-?} x ${client_height:-?}, not 369 x 359"
 fi
+# Qt's title bar and border are the same around every window.
+border=$client_x
+title_bar=$client_y
 client_x=$((left + client_x))
 client_y=$((top + client_y))
 echo "the countdown window is 369 x 359 at $client_x, $client_y, in a title bar and border of $width x $height"
@@ -157,9 +163,65 @@ for shown in "184 334 设定倒计时日期" "48 334 使用帮助"; do
     wait_until no_view "$title" || fail "$title stayed open when closed by its title bar"
 done
 
+# A target saved through the date-entry window is in the settings file once the program has
+# ended. The fields and 设定 are at their laid-out places in the client area; the box's only
+# button is the lowest thing in its client area.
+client_of_view() {
+    read -r view_x view_y view_width view_height <<<"$view"
+    view_x=$((view_x + border))
+    view_y=$((view_y + title_bar))
+    view_width=$((view_width - 2 * border))
+    view_height=$((view_height - title_bar - border))
+}
+type_into() { point_at $((view_x + $1)) $((view_y + $2)); xdotool click 1 key ctrl+a type "$3"; }
+# The button of the box in view: the lowest band of rows whose pixels are not all the colour of
+# the client area's corner, and its middle, in button_x and button_y.
+box_button() {
+    import -window "$weston_window" "$work/shot.png"
+    read -r button_x button_y < <(
+        convert "$work/shot.png" -crop "${view_width}x$view_height+$view_x+$view_y" +repage txt:- |
+            awk -F '[,:]' -v height="$view_height" '
+                NR == 1 { next }
+                { match($0, /#[0-9A-F]+/); colour = substr($0, RSTART, RLENGTH) }
+                NR == 2 { background = colour }
+                colour != background { if (!($2 in last)) first[$2] = $1 + 0; last[$2] = $1 + 0 }
+                END {
+                    for (y = height - 1; y >= 0 && !(y in last); y--) {}
+                    bottom = y; from = first[y]; to = last[y]
+                    for (; y in last; y--) {
+                        if (first[y] < from) from = first[y]
+                        if (last[y] > to) to = last[y]
+                    }
+                    if (bottom >= 0) print int((from + to) / 2), int((y + 1 + bottom) / 2)
+                }')
+    [[ -n "${button_y:-}" ]]
+}
+click_client 184 334
+wait_until find_view 设定倒计时日期 || fail "no window titled 设定倒计时日期 after a click at 184, 334"
+client_of_view
+type_into 150 34 2031
+type_into 150 66 7
+type_into 150 98 9
+type_into 150 140 exam
+point_at $((view_x + 142)) $((view_y + 204))
+xdotool click 1
+wait_until find_view 提示 || fail "设定 showed no box titled 提示"
+client_of_view
+wait_until box_button || fail "the box titled 提示 shows no button"
+point_at $((view_x + button_x)) $((view_y + button_y))
+xdotool click 1
+wait_until no_view 提示 || fail "the box titled 提示 stayed open when its button was clicked"
+close_by_title_bar 设定倒计时日期
+wait_until no_view 设定倒计时日期 || fail "设定倒计时日期 stayed open when closed by its title bar"
+
 close_by_title_bar Dovrenta
 wait_for_end "$program_pid" || fail "the program ended with status $?"
 echo "the close button of the title bar ends the program with status 0"
+settings="$XDG_CONFIG_HOME/dovrenta/settings.ini"
+for line in '[%20myapp]' 'jishi\year=2031' 'jishi\month=7' 'jishi\day=9' 'jishi\shixiang=exam'; do
+    grep -qxF "$line" "$settings" 2>/dev/null || fail "$settings lacks $line after the save"
+done
+echo "the target saved in the date-entry window is in $settings"
 
 # Without QT_QPA_PLATFORM the program connects to the X server, although a Wayland session is there.
 start_program env -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland "$program"
