@@ -19,11 +19,10 @@ not_blank() {
 }
 wait_until not_blank || { echo "the countdown window looks blank: $colours colours"; exit 1; }
 
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+hidden() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_HIDDEN; }
 # A window is in reach when it is mapped and the window manager does not keep it minimized.
-in_reach() {
-    xwininfo -id "$1" 2>/dev/null | grep -q IsViewable &&
-        ! xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_HIDDEN
-}
+in_reach() { viewable "$1" && ! hidden "$1"; }
 # The program brings a window to the front by showing and then activating it, and the window
 # manager activates a window only once it has mapped it: a window is done coming back when it is
 # in reach and active. A click or a minimize before that races the activation still on its way.
@@ -34,8 +33,7 @@ in_front() {
 # properties; a click that came before all three could reach the program before it learns of the
 # minimize, and then find nothing to bring back.
 minimized() {
-    ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable &&
-        xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_HIDDEN &&
+    ! viewable "$1" && hidden "$1" &&
         xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'
 }
 
