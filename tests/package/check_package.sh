@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Dovrenta developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Checks a built Debian package of the program: lintian finds no error, it holds exactly the
-# expected files, depends on exactly the expected packages (the libraries, fonts and Qt's
+# Checks the Debian packages of a build, given by its .changes: lintian finds no error or warning
+# in the source and binary packages (its other tags are printed), the binary package holds exactly
+# the expected files, depends on exactly the expected packages (the libraries, fonts and Qt's
 # translations, nothing the build needs), recommends Qt's Wayland platform, xdg-utils, whose
 # xdg-open opens the help window's links, and Qt's GTK platform theme, through which a GTK
 # desktop's dark palette reaches the program, its program is hardened as hardening-check can tell
@@ -10,12 +11,13 @@
 # program unpacked from it passes the smoke test in a real window, from a folder whose name its
 # autostart entry must quote and escape.
 set -euo pipefail
-package="$1"
+changes="$1"
 here="$(cd "$(dirname "$0")" && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-lintian --fail-on error "$package"
+lintian --fail-on error,warning --info --pedantic "$changes"
+package="$(dcmd --deb "$changes" | grep '/dovrenta_[^/]*\.deb$')"
 
 dpkg-deb --fsys-tarfile "$package" | tar -t | grep -v '/$' | sort >"$work/files"
 diff -u "$here/files.txt" "$work/files"
