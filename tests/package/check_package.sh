@@ -1,22 +1,22 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Dovrenta developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Checks the Debian packages of a build, given by its .changes: lintian finds no error or warning
-# in the source and binary packages (its other tags are printed), the binary package holds exactly
-# the expected files, depends on exactly the expected packages (the libraries, fonts and Qt's
-# translations, nothing the build needs), recommends Qt's Wayland platform, xdg-utils, whose
-# xdg-open opens the help window's links, and Qt's GTK platform theme, through which a GTK
-# desktop's dark palette reaches the program, its program is hardened as hardening-check can tell
-# from the binary, its menu entry and metainfo pass their validators without a warning, and the
-# program unpacked from it passes the smoke test in a real window, from a folder whose name its
-# autostart entry must quote and escape.
+# Checks the Debian packages of a build, given by its .changes: lintian shows no tag, not even a
+# pedantic, informational or experimental one; the binary package holds exactly the expected
+# files, depends on exactly the expected packages (the libraries, fonts and Qt's translations,
+# nothing the build needs), recommends Qt's Wayland platform, xdg-utils, whose xdg-open opens the
+# help window's links, and Qt's GTK platform theme, through which a GTK desktop's dark palette
+# reaches the program; its program is hardened as hardening-check can tell from the binary; its
+# menu entry and metainfo pass their validators without a warning; and the program unpacked from
+# it passes the smoke test in a real window, from a folder whose name its autostart entry must
+# quote and escape.
 set -euo pipefail
 changes="$1"
 here="$(cd "$(dirname "$0")" && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-lintian --fail-on error,warning --info --pedantic "$changes"
+lintian --pedantic -I -E --fail-on error,warning,info,pedantic,experimental "$changes"
 package="$(dcmd --deb "$changes" | grep '/dovrenta_[^/]*\.deb$')"
 
 dpkg-deb --fsys-tarfile "$package" | tar -t | grep -v '/$' | sort >"$work/files"
