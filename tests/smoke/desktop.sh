@@ -31,6 +31,14 @@ start_desktop() {
     wait_until quietly wmctrl -l || { echo "no openbox"; cat "$work/wm.log"; exit 1; }
 }
 
+# Starts the accessibility bus, through which the program's accessibility bridge answers, and
+# gives the program a configuration folder of its own in the scratch folder.
+start_accessibility() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
+    pids+=($!)
+    export XDG_CONFIG_HOME="$work/config" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
 # Prints the id of the window titled $1 once the window manager lists it, trying every tenth of
 # a second $2 times; prints nothing when it never appears.
 wait_for_window() {

@@ -11,10 +11,7 @@ program="$1"
 here="$(dirname "$0")"
 source "$here/desktop.sh"
 start_desktop
-
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
-pids+=($!)
-export XDG_CONFIG_HOME="$work/config" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_accessibility
 mkdir "$work/bin"
 printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$work" >"$work/bin/xdg-open"
 chmod 755 "$work/bin/xdg-open"

@@ -7,10 +7,7 @@ set -euo pipefail
 program="$1"
 source "$(dirname "$0")/desktop.sh"
 start_desktop
-
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
-pids+=($!)
-export XDG_CONFIG_HOME="$work/config" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_accessibility
 start_program env QT_QPA_PLATFORM=xcb "$program"
 await_countdown_window 300
 # Debian's own interpreter, which has the screen reader's library.
